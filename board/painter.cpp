@@ -1,0 +1,3 @@
+#include "board/painter.h"
+
+void PaintBoard(CDC* /*pDC*/, int /*nOffset*/) {}

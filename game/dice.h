@@ -1,0 +1,31 @@
+// The four dice at the corners of the board and their animated throw.
+#pragma once
+
+#include <cstdint>
+
+class CDie {
+ public:
+  CDie();
+  virtual ~CDie() = default;
+
+  // Throws the die: eleven animation frames, then a new face 1 … 6.
+  void Roll();
+  // Paints one frame with this face showing; the die's own value is kept.
+  void ShowFace(int value);
+  // The wait between two frames.
+  void Pause(int count);
+
+  int m_bRedraw;             // the body (white, or black when selected) must be painted again
+  int m_nIndex;              // 0 … 3, from g_nDieCount at construction
+  std::uint8_t m_bSelected;  // picked for the pair being formed; drawn black
+  int m_nValue;              // face 1 … 6; 0 = used in a pair since the last roll
+};
+
+// Dice constructed so far; the four of g_Dice take the numbers 0 … 3.
+extern int g_nDieCount;
+
+// Top-left, top-right, bottom-left, bottom-right.
+extern CDie g_Dice[4];
+
+// A face drawn from the random source: 1 and 2 come up 5462 times in 32768, 3 … 6 5461 times.
+int DrawFace();

@@ -1,0 +1,82 @@
+#include "game/game_state.h"
+
+#include "board/painter.h"
+#include "game/dice.h"
+#include "game/white_pegs.h"
+#include "platform/random_source.h"
+#include "platform/win_app.h"
+#include "platform/wnd.h"
+
+const int g_nColumnHeight[13] = {0, 0, 3, 5, 7, 9, 11, 13, 11, 9, 7, 5, 3};
+
+int g_nPlayers = 2;
+int g_nColumnsToWin = 3;
+int g_nPlayerType[4] = {kHumanSeat, kHumanSeat, kHumanSeat, kHumanSeat};
+int g_nCurrentPlayer = 0;
+int g_nWinner = 0;
+int g_nProgress[4][13] = {};
+
+int g_bPairPlayed = 0;
+int g_bRollPressed = 0;
+int g_bStopPressed = 0;
+int g_bDieClicked = 0;
+int g_bBoardDrawn = 0;
+
+bool HasClaimed(int seat, int column) {
+  return g_nProgress[seat][column] == g_nColumnHeight[column];
+}
+
+int ClaimedCount(int seat) {
+  int count = 0;
+  for (int column = 2; column <= 12; ++column) {
+    if (HasClaimed(seat, column)) {
+      ++count;
+    }
+  }
+  return count;
+}
+
+void NewGame() {
+  g_WhitePegs.Clear();
+  g_nWinner = 0;
+  g_bBoardDrawn = 0;
+  for (CDie& die : g_Dice) {
+    if (die.m_bSelected == 1) {
+      die.m_bSelected = 0;
+      die.m_bRedraw = 1;
+    }
+  }
+  for (auto& row : g_nProgress) {
+    for (int& cell : row) {
+      cell = 0;
+    }
+  }
+  for (CDie& die : g_Dice) {
+    die.Roll();
+  }
+  g_nCurrentPlayer = 0;
+  RepaintNow();
+}
+
+void RepaintNow() {
+  CWinApp* app = AfxGetApp();
+  if (app == nullptr || app->m_pMainWnd == nullptr) {
+    return;
+  }
+  CWnd* mainWnd = app->m_pMainWnd;
+  CDC* pDC = mainWnd->GetDC();
+  PaintBoard(pDC, 2);
+  mainWnd->ReleaseDC(pDC);
+}
+
+void PrepareFirstGame(std::uint32_t seed) {
+  SeedRandom(seed);
+  for (CDie& die : g_Dice) {
+    die.m_bSelected = 0;
+    die.m_bRedraw = 1;
+  }
+  for (CDie& die : g_Dice) {
+    die.Roll();
+  }
+  g_nCurrentPlayer = 0;
+}

@@ -1,0 +1,112 @@
+#include "game/dice.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "game/game_state.h"
+#include "platform/random_source.h"
+#include "support/displayless_main_window.h"
+
+namespace {
+
+// Faces of draws 1 … 48 after seeding with 7, worked out by hand from the
+// generator's formula as (draw mod 6) + 1.
+const std::vector<int> kFacesSeed7 = {2, 5, 6, 3, 6, 1, 3, 5, 2, 5, 1, 6, 5, 6, 1, 6,
+                                      4, 4, 3, 3, 1, 6, 4, 5, 1, 5, 6, 1, 5, 4, 6, 4,
+                                      1, 4, 4, 3, 3, 3, 6, 5, 4, 2, 6, 4, 6, 2, 2, 6};
+
+struct Frame {
+  int shown[4];
+  int selected[4];
+  int pairPlayed;
+};
+
+class DiceTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGameState();
+    window.OnPresent([this] {
+      Frame frame{};
+      for (int d = 0; d < 4; ++d) {
+        frame.shown[d] = g_Dice[d].m_nValue;
+        frame.selected[d] = g_Dice[d].m_bSelected;
+      }
+      frame.pairPlayed = g_bPairPlayed;
+      frames.push_back(frame);
+    });
+  }
+
+  DisplaylessMainWindow window;
+  std::vector<Frame> frames;
+};
+
+}  // namespace
+
+TEST(DiceConstruction, FourDiceAreNumberedInOrder) {
+  EXPECT_EQ(g_nDieCount, 4);
+  for (int d = 0; d < 4; ++d) {
+    EXPECT_EQ(g_Dice[d].m_nIndex, d);
+  }
+}
+
+TEST_F(DiceTest, ThrowConsumesTwelveDrawsPerDieAndKeepsTheTwelfth) {
+  g_bPairPlayed = 1;
+  g_Dice[1].m_bSelected = 1;
+  SeedRandom(7);
+  for (CDie& die : g_Dice) {
+    die.Roll();
+  }
+  ASSERT_EQ(frames.size(), 48u);
+  EXPECT_EQ(g_bPairPlayed, 0);
+  for (int d = 0; d < 4; ++d) {
+    EXPECT_EQ(g_Dice[d].m_nValue, kFacesSeed7[d * 12 + 11]) << "die " << d;
+    EXPECT_EQ(g_Dice[d].m_bSelected, 0);
+    for (int f = 0; f < 11; ++f) {
+      // Frame f of die d shows draw d*12+f; the last frame of each die shows its final face.
+      EXPECT_EQ(frames[d * 12 + f].shown[d], kFacesSeed7[d * 12 + f]) << "die " << d;
+    }
+    EXPECT_EQ(frames[d * 12 + 11].shown[d], kFacesSeed7[d * 12 + 11]);
+  }
+  // The next die's draws start right after: draw 49 is the next one.
+  SeedRandom(7);
+  for (int i = 0; i < 48; ++i) {
+    DrawRandom();
+  }
+  const int next = DrawRandom();
+  SeedRandom(7);
+  for (CDie& die : g_Dice) {
+    die.Roll();
+  }
+  EXPECT_EQ(DrawRandom(), next);
+}
+
+TEST_F(DiceTest, RollingDeselectsFirstAndUsedDieKeepsZeroBetweenFrames) {
+  g_Dice[0].m_bSelected = 1;
+  g_Dice[0].m_bRedraw = 0;
+  g_Dice[2].m_nValue = 0;
+  g_bPairPlayed = 1;
+  SeedRandom(7);
+  g_Dice[0].Roll();
+  ASSERT_EQ(frames.size(), 12u);
+  // The very first frame already paints die 0 white, with the buttons blank.
+  EXPECT_EQ(frames[0].selected[0], 0);
+  EXPECT_EQ(frames[0].pairPlayed, 0);
+
+  frames.clear();
+  g_Dice[2].Roll();
+  ASSERT_EQ(frames.size(), 12u);
+  for (int f = 0; f < 11; ++f) {
+    EXPECT_EQ(frames[f].shown[2], kFacesSeed7[12 + f]);
+  }
+  // Between frames the die still holds 0; only the final step replaces it.
+  EXPECT_NE(g_Dice[2].m_nValue, 0);
+}
+
+TEST_F(DiceTest, ShowFacePaintsTheFaceButKeepsTheValue) {
+  g_Dice[3].m_nValue = 0;
+  g_Dice[3].ShowFace(5);
+  ASSERT_EQ(frames.size(), 1u);
+  EXPECT_EQ(frames[0].shown[3], 5);
+  EXPECT_EQ(g_Dice[3].m_nValue, 0);
+}

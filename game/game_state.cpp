@@ -21,6 +21,11 @@ int g_bRollPressed = 0;
 int g_bStopPressed = 0;
 int g_bDieClicked = 0;
 int g_bBoardDrawn = 0;
+int g_bNoWinner = 0;
+
+bool IsGameOver() {
+  return g_nWinner > 0 || g_bNoWinner == 1;
+}
 
 bool HasClaimed(int seat, int column) {
   return g_nProgress[seat][column] == g_nColumnHeight[column];
@@ -39,6 +44,7 @@ int ClaimedCount(int seat) {
 void NewGame() {
   g_WhitePegs.Clear();
   g_nWinner = 0;
+  g_bNoWinner = 0;
   g_bBoardDrawn = 0;
   for (CDie& die : g_Dice) {
     if (die.m_bSelected == 1) {

@@ -26,6 +26,12 @@ extern int g_bRollPressed;  // the left button is held on the live ROLL button
 extern int g_bStopPressed;  // the left button is held on the live STOP button
 extern int g_bDieClicked;   // the present press has toggled a die
 extern int g_bBoardDrawn;   // the board background is on the screen
+// The game ended with nobody winning: every column that could still decide it
+// is out of reach. Set by the turn passing, cleared by NewGame.
+extern int g_bNoWinner;
+
+// The game is over, won or not: board input is ignored until a new game.
+bool IsGameOver();
 
 // A seat has claimed column c when its progress there reaches the top cell.
 bool HasClaimed(int seat, int column);

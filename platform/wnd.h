@@ -38,6 +38,9 @@ class CWnd {
   // Ends a context from GetDC and shows what was drawn; returns 1 when released.
   int ReleaseDC(CDC* pDC);
 
+  // A command by id (menu item, accelerator, help key); TRUE when handled.
+  virtual BOOL OnCommand(UINT /*nID*/) { return FALSE; }
+
   void SetScreen(CWndScreen* pScreen) { m_pScreen = pScreen; }
   // The surface that holds the client area (the top-level window's).
   QImage* ClientSurface() const;

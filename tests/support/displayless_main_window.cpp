@@ -23,6 +23,7 @@ void ResetGameState() {
   }
   g_nCurrentPlayer = 0;
   g_nWinner = 0;
+  g_bNoWinner = 0;
   for (auto& row : g_nProgress) {
     for (int& cell : row) {
       cell = 0;

@@ -1,5 +1,6 @@
 #include "game/game_state.h"
 
+#include "ai/computer_player.h"
 #include "board/painter.h"
 #include "game/dice.h"
 #include "game/white_pegs.h"
@@ -62,6 +63,9 @@ void NewGame() {
   }
   g_nCurrentPlayer = 0;
   RepaintNow();
+  if (g_nPlayerType[0] == kComputerSeat) {
+    PlayComputerTurns();
+  }
 }
 
 void RepaintNow() {

@@ -1,0 +1,99 @@
+// The computer's turn: the driver, the stop-or-roll decision and the two
+// buttons it presses.
+#include "ai/computer_player.h"
+#include "board/layout.h"
+#include "game/button_pictures.h"
+#include "game/dice.h"
+#include "game/game_state.h"
+#include "game/play_observer.h"
+#include "game/turn_controller.h"
+#include "game/white_pegs.h"
+#include "platform/random_source.h"
+
+int g_nRollAgainOdds = 3;
+
+namespace {
+
+bool AllSeatsComputers() {
+  for (int seat = 0; seat < g_nPlayers; ++seat) {
+    if (g_nPlayerType[seat] != kComputerSeat) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// A computer stops only with three white pegs, which needs three open
+// columns. With fewer, and nobody but computers at the board, no seat will
+// ever stop again, so no claim and no win can come any more.
+bool NoComputerCanEverStop() {
+  return AllSeatsComputers() && OpenColumnCount() < 3 && SeatWithWinningClaims() < 0;
+}
+
+void DoubleRollAgainOdds() {
+  if (g_nRollAgainOdds <= kRandomMax) {
+    g_nRollAgainOdds *= 2;
+  }
+}
+
+}  // namespace
+
+void PlayComputerTurns() {
+  CComputerPlayer player;
+  for (;;) {
+    if (IsGameOver()) {
+      return;
+    }
+    if (NoComputerCanEverStop()) {
+      EndGameWithoutWinner();
+      return;
+    }
+    if (g_WhitePegs.Get(0, kGetCount) == 0) {
+      player.ChooseFirstMove();
+    } else {
+      player.ChooseMove();
+    }
+    if (g_WhitePegs.Get(0, kGetCount) == 3) {
+      if (DrawRandom() % g_nRollAgainOdds == 1) {
+        player.RollAgain();
+        DoubleRollAgainOdds();
+      } else {
+        player.StopTurn();
+      }
+    } else {
+      player.RollAgain();
+    }
+    if (g_nPlayerType[g_nCurrentPlayer] == kHumanSeat) {
+      return;
+    }
+    if (player.m_bStopped == 1 && AllSeatsComputers()) {
+      return;
+    }
+  }
+}
+
+void CComputerPlayer::RollAgain() {
+  ShowButtonPicture(kRollPressedPicture, kRollButtonPlace);
+  // The pressed picture stays in view for the time of one repaint.
+  RepaintNow();
+  ShowBothButtonsLive();
+  for (CDie& die : g_Dice) {
+    die.Roll();
+  }
+  g_bPairPlayed = 0;
+  const bool playable = g_WhitePegs.CanMove();
+  ReportThrow(ThrowKind::kRollAgain, playable);
+  if (!playable) {
+    g_WhitePegs.Clear();
+    NextPlayer();
+  }
+}
+
+void CComputerPlayer::StopTurn() {
+  ShowButtonPicture(kStopPressedPicture, kStopButtonPlace);
+  ShowBothButtonsLive();
+  g_WhitePegs.Commit();
+  g_WhitePegs.Clear();
+  m_bStopped = 1;
+  NextPlayer();
+}

@@ -1,0 +1,139 @@
+// The board view's mouse handlers: a person's whole turn with the left button.
+#include "game/turn_controller.h"
+
+#include "ai/computer_player.h"
+#include "board/layout.h"
+#include "game/button_pictures.h"
+#include "game/dice.h"
+#include "game/game_state.h"
+#include "game/play_observer.h"
+#include "game/varnel_view.h"
+#include "game/white_pegs.h"
+
+namespace {
+
+// ROLL and STOP can be pressed once a pair of the present throw is played.
+bool ButtonsLive() {
+  return g_bPairPlayed == 1;
+}
+
+void PlayComputerIfItsTurn() {
+  if (g_nPlayerType[g_nCurrentPlayer] == kComputerSeat) {
+    PlayComputerTurns();
+  }
+}
+
+// Both buttons back to live, neither held.
+void ReleaseButtons() {
+  ShowBothButtonsLive();
+  g_bStopPressed = 0;
+  g_bRollPressed = 0;
+}
+
+// The die whose place holds the point; -1 for none.
+int DieUnder(CPoint point) {
+  int found = -1;
+  for (int die = 0; die < 4; ++die) {
+    if (DieArea(die).Contains(point)) {
+      found = die;
+    }
+  }
+  return found;
+}
+
+}  // namespace
+
+void CVarnelView::OnLButtonDown(UINT /*nFlags*/, CPoint point) {
+  // Every press moves the computer on first: an all-computer game advances
+  // one stop per press.
+  PlayComputerIfItsTurn();
+  if (IsGameOver()) {
+    return;
+  }
+  if (ButtonsLive()) {
+    if (kStopArea.Contains(point)) {
+      ShowButtonPicture(kStopPressedPicture, kStopButtonPlace);
+      g_bStopPressed = 1;
+      g_bRollPressed = 0;
+    } else if (kRollArea.Contains(point)) {
+      ShowButtonPicture(kRollPressedPicture, kRollButtonPlace);
+      g_bRollPressed = 1;
+      g_bStopPressed = 0;
+    } else {
+      ReleaseButtons();
+    }
+  }
+  const int die = DieUnder(point);
+  // One toggle per press: a press whose release never reached us toggles nothing.
+  if (die >= 0 && g_bDieClicked != 1 && g_Dice[die].m_nValue != 0) {
+    CDie& picked = g_Dice[die];
+    g_bDieClicked = 1;
+    picked.m_bSelected = picked.m_bSelected == 1 ? 0 : 1;
+    picked.m_bRedraw = 1;
+    RepaintNow();
+  }
+}
+
+void CVarnelView::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/) {
+  if (IsGameOver()) {
+    return;
+  }
+  if (g_bRollPressed == 1 && ButtonsLive()) {
+    for (CDie& die : g_Dice) {
+      die.Roll();
+    }
+    g_bPairPlayed = 0;
+    g_bRollPressed = 0;
+    const bool playable = g_WhitePegs.CanMove();
+    ReportThrow(ThrowKind::kRollAgain, playable);
+    if (!playable) {
+      g_WhitePegs.Clear();
+      NextPlayer();
+      PlayComputerIfItsTurn();
+      return;
+    }
+  }
+  if (g_bStopPressed == 1 && ButtonsLive()) {
+    g_WhitePegs.Commit();
+    g_WhitePegs.Clear();
+    NextPlayer();
+    PlayComputerIfItsTurn();
+    return;
+  }
+  if (ButtonsLive()) {
+    ReleaseButtons();
+  }
+  g_bDieClicked = 0;
+}
+
+void CVarnelView::OnLButtonDblClk(UINT /*nFlags*/, CPoint /*point*/) {
+  if (IsGameOver()) {
+    return;
+  }
+  CDie* selected[4];
+  int count = 0;
+  for (CDie& die : g_Dice) {
+    if (die.m_bSelected == 1) {
+      selected[count++] = &die;
+    }
+  }
+  if (count == 2 && g_WhitePegs.Advance(selected[0]->m_nValue + selected[1]->m_nValue)) {
+    g_bPairPlayed = 1;
+    for (int i = 0; i < 2; ++i) {
+      selected[i]->m_nValue = 0;
+      selected[i]->m_bSelected = 0;
+      selected[i]->m_bRedraw = 1;
+    }
+  }
+  RepaintNow();
+}
+
+void CVarnelView::OnMouseMove(UINT /*nFlags*/, CPoint point) {
+  if (IsGameOver()) {
+    return;
+  }
+  // Leaving both buttons cancels a held one; coming back does not press it again.
+  if (ButtonsLive() && !kStopArea.Contains(point) && !kRollArea.Contains(point)) {
+    ReleaseButtons();
+  }
+}

@@ -42,6 +42,7 @@ class CWnd {
   virtual BOOL OnCommand(UINT /*nID*/) { return FALSE; }
 
   void SetScreen(CWndScreen* pScreen) { m_pScreen = pScreen; }
+  CWndScreen* Screen() const { return m_pScreen; }
   // The surface that holds the client area (the top-level window's).
   QImage* ClientSurface() const;
   int ClientWidth() const { return m_nWidth; }

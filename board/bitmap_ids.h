@@ -13,3 +13,4 @@ constexpr unsigned IDB_WINNER1 = 149;  // "Winner 1" … "Winner 4": 149 … 152
 constexpr unsigned IDB_WINNER2 = 150;
 constexpr unsigned IDB_WINNER3 = 151;
 constexpr unsigned IDB_WINNER4 = 152;
+constexpr unsigned IDB_NOWINNER = 153;  // the game ended with nobody winning

@@ -1,0 +1,94 @@
+#include "pieces.h"
+
+#include "board/layout.h"
+#include "palette.h"
+#include "shapes.h"
+
+namespace {
+
+// Offsets of a pixel's centre from the centre of an n × n square, in half pixels.
+int Offset(int i, int n) {
+  return 2 * i + 1 - n;
+}
+
+}  // namespace
+
+void DrawPeg(Canvas& canvas, int x, int y, PegInks inks) {
+  for (int row = 0; row < kHole; ++row) {
+    for (int column = 0; column < kHole; ++column) {
+      if (!InDisc(column, row, kHole)) {
+        canvas.Set(x + column, y + row, kRed);
+        continue;
+      }
+      const int dx = Offset(column, kHole);
+      const int dy = Offset(row, kHole);
+      const bool rim = dx * dx + dy * dy > 36;
+      std::uint8_t ink = inks.body;
+      if (rim && dx + dy <= -6) {
+        ink = kWhite;
+      } else if (rim && dx + dy >= 6) {
+        ink = inks.shade;
+      }
+      canvas.Set(x + column, y + row, ink);
+    }
+  }
+}
+
+void DrawHole(Canvas& canvas, int x, int y) {
+  for (int row = 0; row < kHole; ++row) {
+    for (int column = 0; column < kHole; ++column) {
+      const int dx = Offset(column, kHole);
+      const int dy = Offset(row, kHole);
+      const bool rim = InDisc(column, row, kHole) && dx * dx + dy * dy > 36;
+      std::uint8_t ink = kRed;
+      if (rim && dx + dy >= 4) {
+        ink = kWhite;
+      } else if (rim && dx + dy <= -4) {
+        ink = kDarkRed;
+      }
+      canvas.Set(x + column, y + row, ink);
+    }
+  }
+}
+
+void DrawPipSlot(Canvas& canvas, int x, int y, std::uint8_t dieInk, std::uint8_t pipInk, bool pip) {
+  for (int row = 0; row < kPip; ++row) {
+    for (int column = 0; column < kPip; ++column) {
+      canvas.Set(x + column, y + row, pip && InDisc(column, row, kPip) ? pipInk : dieInk);
+    }
+  }
+}
+
+void DrawDieBody(Canvas& canvas, int x, int y, bool black) {
+  const RoundRect outline = {x, y, kDieWidth, kDieHeight, {9, 9, 9, 9}};
+  for (int row = y; row < y + kDieHeight; ++row) {
+    for (int column = x; column < x + kDieWidth; ++column) {
+      if (outline.Contains(column, row)) {
+        canvas.Set(column, row, black ? kBlack : kWhite);
+      }
+    }
+  }
+}
+
+void DrawCell(Canvas& canvas, int x, int y) {
+  const int left = x - 5;
+  const int top = y - 5;
+  constexpr int kBevel = 2;
+  for (int row = 0; row < kCell; ++row) {
+    for (int column = 0; column < kCell; ++column) {
+      const int fromRight = kCell - 1 - column;
+      const int fromBottom = kCell - 1 - row;
+      std::uint8_t ink = kRed;
+      if (row < kBevel || column < kBevel || fromRight < kBevel || fromBottom < kBevel) {
+        // Light falls from the top left; where two bevels meet, the nearer edge wins.
+        const bool light =
+            (row < kBevel && row < fromRight) || (column < kBevel && column < fromBottom);
+        ink = light ? kWhite : kBlack;
+      }
+      canvas.Set(left + column, top + row, ink);
+    }
+  }
+  for (const CPoint& quadrant : g_ptQuadrant) {
+    DrawHole(canvas, x + quadrant.x, y + quadrant.y);
+  }
+}

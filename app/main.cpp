@@ -1,6 +1,74 @@
+#include <QApplication>
+#include <QMessageBox>
+#include <QStringList>
+#include <chrono>
 #include <cstdio>
 
-int main() {
-  std::puts("Tumbleroad is built; its window is not there yet.");
-  return 0;
+#include "app/command_line.h"
+#include "app/startup_report.h"
+#include "app/varnel_app.h"
+#include "platform/frame_pause.h"
+
+CVarnelApp theApp;
+
+namespace {
+
+// A pause between the animation frames of a die, on top of the display's pace.
+constexpr std::chrono::milliseconds kFramePause{16};
+
+QStringList Arguments(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) {
+    arguments << QString::fromLocal8Bit(argv[i]);
+  }
+  return arguments;
+}
+
+void PrintTo(std::FILE* stream, const QString& text) {
+  std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  MarkMainEntered();
+  // --help, --version and mistakes are answered before any window exists, so
+  // they work without a display.
+  const CCommandLineInfo info = ParseCommandLine(Arguments(argc, argv));
+  const QString program = QStringLiteral("tumbleroad");
+  switch (info.m_nShellCommand) {
+    case CCommandLineInfo::ShowHelp:
+      PrintTo(stdout, UsageText(program));
+      return 0;
+    case CCommandLineInfo::ShowVersion:
+      PrintTo(stdout, VersionText());
+      return 0;
+    case CCommandLineInfo::Invalid:
+      PrintTo(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
+                          .arg(program, info.m_strError));
+      return 2;
+    case CCommandLineInfo::FileNew:
+    case CCommandLineInfo::FileOpen:
+      break;
+  }
+
+  QApplication::setApplicationName(program);
+  QApplication::setDesktopFileName(QStringLiteral("io.github.tumbleroad.Tumbleroad"));
+  QApplication application(argc, argv);
+  SetFramePause(kFramePause);
+  theApp.SetCommandLine(info);
+  if (!theApp.InitInstance()) {
+    const QString error = theApp.StartupError();
+    theApp.ExitInstance();
+    if (error.isEmpty()) {
+      return 0;
+    }
+    PrintTo(stderr, QStringLiteral("%1: %2\n").arg(program, error));
+    QMessageBox::critical(nullptr, QStringLiteral("Tumbleroad"),
+                          QStringLiteral("Tumbleroad cannot start: %1").arg(error));
+    return 1;
+  }
+  const int status = QApplication::exec();
+  theApp.ExitInstance();
+  return status;
 }

@@ -1,0 +1,68 @@
+#include "app/main_frame.h"
+
+#include "app/varnel_app.h"
+#include "app/view_messages.h"
+#include "game/game_state.h"
+#include "game/varnel_view.h"
+#include "platform/ui/document.h"
+#include "platform/ui/message_map.h"
+#include "platform/ui/win_help.h"
+#include "platform/win_app.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr CommandMapEntry<CMainFrame> kFrameCommands[] = {
+    {ID_FILE_NEW, &CMainFrame::OnFileNew},        {ID_HELP_FINDER, &CMainFrame::OnHelpTopics},
+    {ID_HELP, &CMainFrame::OnHelpTopics},         {ID_CONTEXT_HELP, &CMainFrame::OnHelpTopics},
+    {ID_DEFAULT_HELP, &CMainFrame::OnHelpTopics},
+};
+
+}  // namespace
+
+QPoint CentredWindowOrigin(QSize screen, QSize outer) {
+  // Integer division truncates toward zero, also for a screen smaller than the window.
+  return {(screen.width() - outer.width()) / 2, (screen.height() - outer.height()) / 2};
+}
+
+std::optional<QPoint> CMainFrame::WindowOrigin(QSize screen, QSize outer) const {
+  return CentredWindowOrigin(screen, outer);
+}
+
+BOOL CMainFrame::OnCommand(UINT nID) {
+  if (auto* view = static_cast<CVarnelView*>(GetActiveView());
+      view != nullptr && DispatchViewCommand(*view, nID)) {
+    return TRUE;
+  }
+  if (CDocument* document = GetActiveDocument(); document != nullptr && document->OnCommand(nID)) {
+    return TRUE;
+  }
+  if (OnFrameCommand(nID)) {
+    return TRUE;
+  }
+  auto* app = dynamic_cast<CVarnelApp*>(AfxGetApp());
+  return app != nullptr && app->OnCommand(nID);
+}
+
+BOOL CMainFrame::OnFrameCommand(UINT nID) {
+  return DispatchCommand<CMainFrame>(*this, kFrameCommands, nID);
+}
+
+void CMainFrame::OnFileNew() {
+  NewGame();
+}
+
+void CMainFrame::OnHelpTopics() {
+  WinHelp(GetSafeHwnd(), QString::fromLatin1(kHelpFile), HELP_FINDER);
+}
+
+void CMainFrame::OnViewMessage(UINT message, UINT nFlags, CPoint point) {
+  if (auto* view = static_cast<CVarnelView*>(GetActiveView())) {
+    DispatchViewMouse(*view, message, nFlags, point);
+  }
+}
+
+void CMainFrame::OnClose() {
+  WinHelp(GetSafeHwnd(), QString(), HELP_QUIT);
+  CFrameWnd::OnClose();
+}

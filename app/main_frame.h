@@ -1,0 +1,38 @@
+// The main window: the board view behind a sunken edge, the menu, F2 for a
+// new game and F1 for help. Every command is routed here first and goes to
+// the view, the document, the frame itself and the application, in that
+// order; the first that has a handler for it runs it.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <optional>
+
+#include "platform/ui/frame_wnd.h"
+
+// The window's caption; it never changes.
+inline constexpr char kMainWindowTitle[] = "Tumbleroad";
+// The help book, by the name the program asks for it.
+inline constexpr char kHelpFile[] = "TumbleroadHlp.hlp";
+
+// The outer top-left corner that centres a window of this outer size on a
+// screen of this size; negative on a screen smaller than the window.
+QPoint CentredWindowOrigin(QSize screen, QSize outer);
+
+class CMainFrame : public CFrameWnd {
+ public:
+  BOOL OnCommand(UINT nID) override;
+
+  // Game > New and F2: a new game at once, with no question.
+  void OnFileNew();
+  // Help > Help Topics, F1 and the other help requests.
+  void OnHelpTopics();
+
+ protected:
+  std::optional<QPoint> WindowOrigin(QSize screen, QSize outer) const override;
+  void OnViewMessage(UINT message, UINT nFlags, CPoint point) override;
+  void OnClose() override;
+
+ private:
+  BOOL OnFrameCommand(UINT nID);
+};

@@ -1,0 +1,47 @@
+#include "app/main_menu.h"
+
+#include <Qt>
+
+#include "res/resource.h"
+
+namespace {
+
+constexpr UINT kSeparator = 0;
+
+constexpr MenuItem kGameItems[] = {
+    {"&New\tF2", ID_FILE_NEW},
+    {"", kSeparator},
+    {"E&xit", ID_APP_EXIT},
+};
+
+constexpr MenuItem kOptionsItems[] = {
+    {"&Number of Columns", ID_OPTIONS_COLUMNS},
+    {"&Players", ID_OPTIONS_PLAYERS},
+    {"Number of Players", ID_OPTIONS_NUM_PLAYERS},
+};
+
+constexpr MenuItem kHelpItems[] = {
+    {"&Help Topics", ID_HELP_FINDER},
+    {"", kSeparator},
+    {"&About Tumbleroad.", ID_APP_ABOUT},
+};
+
+constexpr MenuPopup kMainMenu[] = {
+    {"&Game", kGameItems},
+    {"&Options", kOptionsItems},
+    {"&Help", kHelpItems},
+};
+
+constexpr Accelerator kMainAccelerators[] = {
+    {Qt::Key_F2, ID_FILE_NEW},
+};
+
+}  // namespace
+
+std::span<const MenuPopup> MainMenu() {
+  return kMainMenu;
+}
+
+std::span<const Accelerator> MainAccelerators() {
+  return kMainAccelerators;
+}

@@ -1,0 +1,93 @@
+#include "app/varnel_app.h"
+
+#include <QElapsedTimer>
+#include <ctime>
+
+#include "app/about_dlg.h"
+#include "app/main_frame.h"
+#include "app/main_menu.h"
+#include "app/startup_report.h"
+#include "app/varnel_doc.h"
+#include "game/game_state.h"
+#include "game/varnel_view.h"
+#include "platform/ui/message_map.h"
+#include "res/resource.h"
+
+namespace {
+
+constexpr CommandMapEntry<CVarnelApp> kAppCommands[] = {
+    {ID_APP_ABOUT, &CVarnelApp::OnAppAbout},
+    {ID_APP_EXIT, &CVarnelApp::OnAppExit},
+    {ID_FILE_NEW, &CVarnelApp::OnFileNew},
+};
+
+constexpr int kBoardSize = 480;
+
+}  // namespace
+
+CVarnelApp::CVarnelApp() = default;
+
+CVarnelApp::~CVarnelApp() {
+  ExitInstance();
+}
+
+BOOL CVarnelApp::InitInstance() {
+  m_strStartupError.clear();
+  FrameResources resources{QString::fromLatin1(kMainWindowTitle), MainMenu(), MainAccelerators(),
+                           QStringLiteral(":/icons"), QSize(kBoardSize, kBoardSize)};
+  m_pDocTemplate = std::make_unique<CSingleDocTemplate>(
+      std::move(resources),
+      CSingleDocTemplate::Classes{[] { return std::make_unique<CVarnelDoc>(); },
+                                  [] { return std::make_unique<CMainFrame>(); },
+                                  [] { return std::make_unique<CVarnelView>(); }});
+  if (!ProcessShellCommand(m_cmdInfo)) {
+    return FALSE;
+  }
+
+  CMainFrame* frame = MainFrame();
+  frame->ShowWindow();
+  frame->UpdateWindow();
+  ReportFirstPaint();
+
+  const std::uint32_t seed =
+      m_cmdInfo.m_seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
+  frame->HandleInput([seed] { PrepareFirstGame(seed); });
+  return frame->IsClosed() ? FALSE : TRUE;
+}
+
+BOOL CVarnelApp::ProcessShellCommand(const CCommandLineInfo& info) {
+  if (info.m_nShellCommand == CCommandLineInfo::FileOpen) {
+    return m_pDocTemplate->OpenDocumentFile(info.m_strFileName, &m_strStartupError);
+  }
+  OnFileNew();
+  return MainFrame() != nullptr;
+}
+
+void CVarnelApp::ExitInstance() {
+  m_pDocTemplate.reset();
+}
+
+CMainFrame* CVarnelApp::MainFrame() const {
+  return m_pDocTemplate ? static_cast<CMainFrame*>(m_pDocTemplate->Frame()) : nullptr;
+}
+
+BOOL CVarnelApp::OnCommand(UINT nID) {
+  return DispatchCommand<CVarnelApp>(*this, kAppCommands, nID);
+}
+
+void CVarnelApp::OnAppAbout() {
+  CAboutDlg dlg;
+  dlg.DoModal();
+}
+
+void CVarnelApp::OnAppExit() {
+  if (CMainFrame* frame = MainFrame()) {
+    frame->Close();
+  }
+}
+
+void CVarnelApp::OnFileNew() {
+  if (m_pDocTemplate && MainFrame() == nullptr) {
+    m_pDocTemplate->OpenDocumentFile(QString(), &m_strStartupError);
+  }
+}

@@ -1,0 +1,210 @@
+#include "platform/ui/frame_wnd.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QMenuBar>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWidget>
+#include <QWindow>
+#include <chrono>
+#include <thread>
+
+#include "platform/dc.h"
+#include "platform/frame_pause.h"
+#include "platform/ui/message_map.h"
+#include "res/resource.h"
+
+class CFrameWnd::FrameWidget : public QWidget {
+ public:
+  explicit FrameWidget(CFrameWnd* pFrame)
+      : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+        m_pFrame(pFrame) {}
+
+ protected:
+  void closeEvent(QCloseEvent* event) override { m_pFrame->OnCloseRequest(event); }
+
+ private:
+  CFrameWnd* m_pFrame;
+};
+
+namespace {
+
+// Long enough for a window manager to map the window, short enough not to
+// stall start-up where the window system never reports it.
+constexpr qint64 kExposeWaitMs = 1000;
+
+QIcon IconFromFolder(const QString& folder) {
+  QIcon icon;
+  const QDir dir(folder);
+  for (const QString& name : dir.entryList({QStringLiteral("*.png")}, QDir::Files)) {
+    icon.addFile(dir.filePath(name));
+  }
+  return icon;
+}
+
+}  // namespace
+
+CFrameWnd::CFrameWnd() = default;
+
+CFrameWnd::~CFrameWnd() {
+  // Nothing may be presented on the widget once it is gone.
+  SetScreen(nullptr);
+  m_pWidget.reset();
+}
+
+void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView> pView,
+                          CDocument* pDocument) {
+  m_pView = std::move(pView);
+  m_pDocument = pDocument;
+  CreateClientArea(resources.viewSize.width() + 2 * kViewEdge,
+                   resources.viewSize.height() + 2 * kViewEdge);
+  m_pView->CreateChildArea(this, kViewEdge, kViewEdge, resources.viewSize.width(),
+                           resources.viewSize.height());
+
+  m_pWidget = std::make_unique<FrameWidget>(this);
+  m_pWidget->setWindowTitle(resources.title);
+  m_pWidget->setWindowIcon(IconFromFolder(resources.iconFolder));
+
+  const CommandSink sink = [this](UINT nID) { HandleInput([this, nID] { OnCommand(nID); }); };
+  auto* layout = new QVBoxLayout(m_pWidget.get());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  // The window's size follows from the surface and the menu bar; nobody resizes it.
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+  layout->setMenuBar(CreateMenuBar(resources.menu, sink, m_pWidget.get()));
+  m_pSurface = new CSurfaceWidget(this, this, m_pWidget.get());
+  layout->addWidget(m_pSurface);
+  SetScreen(m_pSurface);
+
+  InstallAccelerators(resources.accelerators, sink, m_pWidget.get());
+  const Accelerator helpKey[] = {{Qt::Key_F1, ID_HELP}};
+  InstallAccelerators(helpKey, sink, m_pWidget.get());
+}
+
+void CFrameWnd::Place() {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) {
+    return;
+  }
+  const QRect area = screen->geometry();
+  if (const auto origin = WindowOrigin(area.size(), m_pWidget->frameGeometry().size())) {
+    m_pWidget->move(area.topLeft() + *origin);
+  }
+}
+
+void CFrameWnd::ShowWindow() {
+  m_pWidget->adjustSize();
+  Place();
+  const QSize outerBefore = m_pWidget->frameGeometry().size();
+  m_pWidget->show();
+  // Frames drawn before the window is on the screen would be lost, and the
+  // opening throw follows at once.
+  QElapsedTimer waited;
+  waited.start();
+  const QWindow* window = m_pWidget->windowHandle();
+  while (window != nullptr && !window->isExposed() && waited.elapsed() < kExposeWaitMs) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    std::this_thread::sleep_for(std::chrono::milliseconds{1});
+  }
+  // A window manager adds its frame only once the window is shown.
+  if (m_pWidget->frameGeometry().size() != outerBefore) {
+    Place();
+  }
+}
+
+void CFrameWnd::UpdateWindow() {
+  m_pSurface->repaint();
+}
+
+void CFrameWnd::Close() {
+  m_pWidget->close();
+}
+
+void CFrameWnd::HandleInput(const std::function<void()>& handler) {
+  ++m_nHandlerDepth;
+  handler();
+  if (--m_nHandlerDepth > 0) {
+    return;
+  }
+  // Input made during a long handler sits unseen in the window system's queue
+  // until something wakes the event dispatcher.
+  if (QAbstractEventDispatcher* dispatcher = QCoreApplication::eventDispatcher()) {
+    dispatcher->wakeUp();
+  }
+  if (m_bCloseRequested && !m_bClosed) {
+    OnClose();
+  }
+}
+
+void CFrameWnd::OnCloseRequest(QCloseEvent* event) {
+  event->ignore();
+  if (m_nHandlerDepth == 0) {
+    OnClose();
+    return;
+  }
+  // A handler is still running (a throw, a computer turn): leave the screen
+  // now, let it finish without pauses, and end once it returns.
+  m_bCloseRequested = true;
+  m_pWidget->hide();
+  SetFramePause(std::chrono::milliseconds{0});
+}
+
+void CFrameWnd::OnClose() {
+  m_bClosed = true;
+  m_pWidget->hide();
+  QCoreApplication::quit();
+}
+
+void CFrameWnd::RebuildSurface() {
+  DrawSunkenEdge();
+  if (m_pView) {
+    CDC dc;
+    dc.AttachSurface(ClientSurface(), kViewEdge, kViewEdge, m_pView->ClientWidth(),
+                     m_pView->ClientHeight());
+    m_pView->OnDraw(&dc);
+  }
+}
+
+void CFrameWnd::DrawSunkenEdge() {
+  QImage* surface = ClientSurface();
+  const int right = ClientWidth() - 1;
+  const int bottom = ClientHeight() - 1;
+  // Outer ring: shadow above and left, highlight below and right; the inner
+  // ring is darker above and lighter below, so the view looks pressed in.
+  const auto ring = [&](int inset, QRgb topLeft, QRgb bottomRight) {
+    for (int x = inset; x <= right - inset; ++x) {
+      surface->setPixel(x, inset, topLeft);
+      surface->setPixel(x, bottom - inset, bottomRight);
+    }
+    for (int y = inset; y <= bottom - inset; ++y) {
+      surface->setPixel(inset, y, topLeft);
+      surface->setPixel(right - inset, y, bottomRight);
+    }
+    surface->setPixel(right - inset, inset, bottomRight);
+    surface->setPixel(inset, bottom - inset, topLeft);
+  };
+  ring(0, qRgb(128, 128, 128), qRgb(255, 255, 255));
+  ring(1, qRgb(0, 0, 0), qRgb(192, 192, 192));
+}
+
+void CFrameWnd::OnSurfaceMouse(UINT message, UINT nFlags, CPoint point) {
+  if (!m_pView) {
+    return;
+  }
+  const CPoint inView{point.x - kViewEdge, point.y - kViewEdge};
+  // The edge is not the view's: messages there reach nobody, and without a
+  // capture neither do releases outside the view.
+  if (inView.x < 0 || inView.y < 0 || inView.x >= m_pView->ClientWidth() ||
+      inView.y >= m_pView->ClientHeight()) {
+    return;
+  }
+  HandleInput([&] { OnViewMessage(message, nFlags, inView); });
+}

@@ -1,0 +1,94 @@
+// A frame window on the screen: a fixed-size top-level window with a caption,
+// an icon, a menu bar and keyboard accelerators, whose client area holds one
+// view behind a sunken edge. Its client-area surface is shown by a
+// CSurfaceWidget; the view's mouse messages and every command come back
+// through virtual calls.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+
+#include "platform/types.h"
+#include "platform/ui/menu.h"
+#include "platform/ui/surface_widget.h"
+#include "platform/wnd.h"
+
+class CDocument;
+class QCloseEvent;
+class QWidget;
+
+struct FrameResources {
+  QString title;
+  std::span<const MenuPopup> menu;
+  std::span<const Accelerator> accelerators;
+  // A resource folder holding the window icon as PNG files at several sizes.
+  QString iconFolder;
+  QSize viewSize;
+};
+
+class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
+ public:
+  // Width of the sunken edge around the view.
+  static constexpr int kViewEdge = 2;
+
+  CFrameWnd();
+  ~CFrameWnd() override;
+
+  // Creates the window, hidden, with the view placed kViewEdge pixels in from
+  // the client area's corner. F1 sends ID_HELP.
+  void LoadFrame(const FrameResources& resources, std::unique_ptr<CView> pView,
+                 CDocument* pDocument);
+  // Places and shows the window, and waits until the window system has put
+  // it on the screen (a short while at most).
+  void ShowWindow();
+  // Paints the window now.
+  void UpdateWindow();
+  // Asks the window to close, as its close box does.
+  void Close();
+  // The window has closed; the program is ending.
+  bool IsClosed() const { return m_bClosed; }
+
+  CView* GetActiveView() const { return m_pView.get(); }
+  CDocument* GetActiveDocument() const { return m_pDocument; }
+  // The top-level widget, or null before LoadFrame.
+  QWidget* GetSafeHwnd() const { return m_pWidget.get(); }
+  CSurfaceWidget* SurfaceWidget() const { return m_pSurface; }
+
+  // Runs a handler of user input or of a command. Input made while it runs
+  // waits until it returns and is then handled; a close asked for meanwhile
+  // takes effect then.
+  void HandleInput(const std::function<void()>& handler);
+
+ protected:
+  // Where the window's outer top-left corner goes, given the screen size and
+  // the window's outer size; none lets the window system choose.
+  virtual std::optional<QPoint> WindowOrigin(QSize /*screen*/, QSize /*outer*/) const {
+    return std::nullopt;
+  }
+  // A mouse message for the view, in the view's client coordinates.
+  virtual void OnViewMessage(UINT /*message*/, UINT /*nFlags*/, CPoint /*point*/) {}
+  // The window closes: it leaves the screen and the program ends.
+  virtual void OnClose();
+
+ private:
+  class FrameWidget;
+
+  void RebuildSurface() override;
+  void OnSurfaceMouse(UINT message, UINT nFlags, CPoint point) override;
+  void OnCloseRequest(QCloseEvent* event);
+  void Place();
+  void DrawSunkenEdge();
+
+  std::unique_ptr<CView> m_pView;
+  CDocument* m_pDocument = nullptr;
+  std::unique_ptr<QWidget> m_pWidget;
+  CSurfaceWidget* m_pSurface = nullptr;
+  int m_nHandlerDepth = 0;
+  bool m_bCloseRequested = false;
+  bool m_bClosed = false;
+};

@@ -1,0 +1,38 @@
+// Menu and accelerator resources, and the menu bar and keyboard shortcuts
+// made from them. Every item and key sends its command id to one handler.
+#pragma once
+
+#include <functional>
+#include <span>
+
+#include "platform/types.h"
+
+class QMenuBar;
+class QWidget;
+
+// A menu item; an id of 0 makes a separator. A tab in the text puts what
+// follows it (the key that runs the item) at the right of the menu.
+struct MenuItem {
+  const char* text;
+  UINT nID;
+};
+
+struct MenuPopup {
+  const char* text;
+  std::span<const MenuItem> items;
+};
+
+// A key pressed with no Shift, Ctrl or Alt (a Qt::Key) and the command it sends.
+struct Accelerator {
+  int key;
+  UINT nID;
+};
+
+using CommandSink = std::function<void(UINT nID)>;
+
+// A menu bar with the popups in order; each action keeps its id as its data.
+QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink, QWidget* parent);
+
+// Keys that work while the window is active.
+void InstallAccelerators(std::span<const Accelerator> table, const CommandSink& sink,
+                         QWidget* window);

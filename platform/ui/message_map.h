@@ -1,0 +1,58 @@
+// Message and command maps: how a mouse message or a command id finds the
+// handler a class declares for it. A map is a plain table; the first entry
+// with the id wins, and a class with no entry leaves the message to the next.
+#pragma once
+
+#include <span>
+
+#include "platform/types.h"
+
+// Mouse messages a view receives, with the point in its client coordinates.
+constexpr UINT WM_MOUSEMOVE = 0x0200;
+constexpr UINT WM_LBUTTONDOWN = 0x0201;
+constexpr UINT WM_LBUTTONUP = 0x0202;
+constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
+
+// Key-state flags that come with a mouse message.
+constexpr UINT MK_LBUTTON = 0x0001;
+constexpr UINT MK_RBUTTON = 0x0002;
+constexpr UINT MK_SHIFT = 0x0004;
+constexpr UINT MK_CONTROL = 0x0008;
+constexpr UINT MK_MBUTTON = 0x0010;
+
+template <class T>
+struct CommandMapEntry {
+  UINT nID;
+  void (T::*pfn)();
+};
+
+template <class T>
+struct MouseMapEntry {
+  UINT message;
+  void (T::*pfn)(UINT nFlags, CPoint point);
+};
+
+// Runs the handler the map has for the command; FALSE when it has none.
+template <class T>
+BOOL DispatchCommand(T& target, std::span<const CommandMapEntry<T>> map, UINT nID) {
+  for (const CommandMapEntry<T>& entry : map) {
+    if (entry.nID == nID) {
+      (target.*entry.pfn)();
+      return TRUE;
+    }
+  }
+  return FALSE;
+}
+
+// Runs the handler the map has for the mouse message; FALSE when it has none.
+template <class T>
+BOOL DispatchMouse(T& target, std::span<const MouseMapEntry<T>> map, UINT message, UINT nFlags,
+                   CPoint point) {
+  for (const MouseMapEntry<T>& entry : map) {
+    if (entry.message == message) {
+      (target.*entry.pfn)(nFlags, point);
+      return TRUE;
+    }
+  }
+  return FALSE;
+}

@@ -1,0 +1,141 @@
+#include "platform/ui/surface_widget.h"
+
+#include <QCoreApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWindow>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "platform/ui/message_map.h"
+
+namespace {
+
+// About sixty frames a second: one refresh of a common display.
+constexpr qint64 kFrameNanoseconds = 1'000'000'000 / 60;
+
+UINT KeyStateFlags(const QMouseEvent* event) {
+  UINT flags = 0;
+  const Qt::MouseButtons buttons = event->buttons();
+  if (buttons & Qt::LeftButton) {
+    flags |= MK_LBUTTON;
+  }
+  if (buttons & Qt::RightButton) {
+    flags |= MK_RBUTTON;
+  }
+  if (buttons & Qt::MiddleButton) {
+    flags |= MK_MBUTTON;
+  }
+  if (event->modifiers() & Qt::ShiftModifier) {
+    flags |= MK_SHIFT;
+  }
+  if (event->modifiers() & Qt::ControlModifier) {
+    flags |= MK_CONTROL;
+  }
+  return flags;
+}
+
+}  // namespace
+
+int SurfaceScale(qreal devicePixelRatio) {
+  return std::max(1, static_cast<int>(std::lround(devicePixelRatio)));
+}
+
+CPoint SurfacePointAt(QPointF logical, qreal devicePixelRatio, int scale) {
+  const qreal perSurfacePixel = scale / devicePixelRatio;
+  return CPoint{static_cast<int>(std::floor(logical.x() / perSurfacePixel)),
+                static_cast<int>(std::floor(logical.y() / perSurfacePixel))};
+}
+
+CSurfaceWidget::CSurfaceWidget(CWnd* pWnd, Owner* pOwner, QWidget* parent)
+    : QWidget(parent), m_pWnd(pWnd), m_pOwner(pOwner) {
+  // The surface covers every pixel: Qt need not erase anything first.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  FitToScreen();
+}
+
+void CSurfaceWidget::FitToScreen() {
+  const qreal ratio = devicePixelRatioF();
+  m_nScale = SurfaceScale(ratio);
+  const auto logical = [&](int pixels) {
+    return static_cast<int>(std::ceil(pixels * m_nScale / ratio - 1e-9));
+  };
+  setFixedSize(logical(m_pWnd->ClientWidth()), logical(m_pWnd->ClientHeight()));
+}
+
+void CSurfaceWidget::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  FitToScreen();
+  if (QWindow* window = this->window()->windowHandle()) {
+    connect(
+        window, &QWindow::screenChanged, this, [this] { FitToScreen(); }, Qt::UniqueConnection);
+  }
+}
+
+void CSurfaceWidget::Present() {
+  if (!isVisible()) {
+    return;
+  }
+  if (m_sinceFrame.isValid()) {
+    while (m_sinceFrame.nsecsElapsed() < kFrameNanoseconds) {
+      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+      std::this_thread::sleep_for(std::chrono::milliseconds{1});
+    }
+    // The window may have been closed while we waited.
+    if (!isVisible()) {
+      return;
+    }
+  }
+  repaint();
+  m_sinceFrame.start();
+}
+
+void CSurfaceWidget::paintEvent(QPaintEvent* /*event*/) {
+  if (!m_bSurfaceValid) {
+    m_bSurfaceValid = true;
+    m_pOwner->RebuildSurface();
+  }
+  const QImage* surface = m_pWnd->ClientSurface();
+  if (surface == nullptr) {
+    return;
+  }
+  QPainter painter(this);
+  // Work in device pixels so every surface pixel becomes a whole square of them.
+  const qreal ratio = devicePixelRatioF();
+  painter.scale(1 / ratio, 1 / ratio);
+  painter.drawImage(QRect(0, 0, surface->width() * m_nScale, surface->height() * m_nScale),
+                    *surface);
+}
+
+void CSurfaceWidget::SendMouse(UINT message, const QMouseEvent* event) {
+  m_pOwner->OnSurfaceMouse(message, KeyStateFlags(event),
+                           SurfacePointAt(event->position(), devicePixelRatioF(), m_nScale));
+}
+
+void CSurfaceWidget::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    SendMouse(WM_LBUTTONDOWN, event);
+  }
+}
+
+void CSurfaceWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    SendMouse(WM_LBUTTONUP, event);
+  }
+}
+
+// Qt delivers a double click as press, release, double click, release: the
+// second press arrives here, as the view expects.
+void CSurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    SendMouse(WM_LBUTTONDBLCLK, event);
+  }
+}
+
+void CSurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
+  SendMouse(WM_MOUSEMOVE, event);
+}

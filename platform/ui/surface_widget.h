@@ -1,0 +1,62 @@
+// Shows a top-level window's client-area surface on the screen and hands the
+// mouse to its owner. The board is pixel art, so the surface is drawn at a
+// whole number of device pixels per surface pixel, never smoothed, and mouse
+// positions are mapped back to surface pixels.
+#pragma once
+
+#include <QElapsedTimer>
+#include <QWidget>
+
+#include "platform/types.h"
+#include "platform/wnd.h"
+
+// Device pixels per surface pixel for a screen's device pixel ratio: the
+// nearest whole number, at least 1.
+int SurfaceScale(qreal devicePixelRatio);
+
+// The surface pixel under a point given in the widget's logical coordinates.
+CPoint SurfacePointAt(QPointF logical, qreal devicePixelRatio, int scale);
+
+class CSurfaceWidget : public QWidget, public CWndScreen {
+ public:
+  // What the widget asks of the window whose surface it shows.
+  class Owner {
+   public:
+    virtual ~Owner() = default;
+    // Draws the whole surface afresh; called before the first paint.
+    virtual void RebuildSurface() = 0;
+    // A mouse message at a surface point.
+    virtual void OnSurfaceMouse(UINT message, UINT nFlags, CPoint point) = 0;
+  };
+
+  CSurfaceWidget(CWnd* pWnd, Owner* pOwner, QWidget* parent);
+
+  // Puts the surface on the screen before returning. Frames are paced to the
+  // display: each one stays up for at least one refresh before the next
+  // replaces it; while waiting, the window system is answered but no user
+  // input is handled.
+  void Present() override;
+
+  // Makes the next paint rebuild the surface first.
+  void InvalidateSurface() { m_bSurfaceValid = false; }
+  int Scale() const { return m_nScale; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  void FitToScreen();
+  void SendMouse(UINT message, const QMouseEvent* event);
+
+  CWnd* m_pWnd;
+  Owner* m_pOwner;
+  bool m_bSurfaceValid = false;
+  int m_nScale = 1;
+  bool m_bFollowingScreen = false;
+  QElapsedTimer m_sinceFrame;
+};

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdlib>
 
 #include "artwork.h"
@@ -23,8 +24,10 @@ std::array<Rgb, 16> IconPalette() {
 Canvas IconPicture(int n) {
   Canvas icon(n, n, 0);
   const long grid = static_cast<long>(n) * kSamples;
-  const long centre = grid;             // in half samples
-  const long apothem = grid * 15 / 16;  // half samples from the centre to a side
+  const long centre = grid;  // in half samples
+  // A margin of whole pixels keeps the straight sides crisp.
+  const int margin = std::max(1, n / 16);
+  const long apothem = static_cast<long>(n - 2 * margin) * kSamples;  // centre to a side
   for (int y = 0; y < n; ++y) {
     for (int x = 0; x < n; ++x) {
       int inside = 0;

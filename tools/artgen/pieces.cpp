@@ -1,5 +1,7 @@
 #include "pieces.h"
 
+#include <string_view>
+
 #include "board/layout.h"
 #include "palette.h"
 #include "shapes.h"
@@ -35,18 +37,15 @@ void DrawPeg(Canvas& canvas, int x, int y, PegInks inks) {
 }
 
 void DrawHole(Canvas& canvas, int x, int y) {
+  // The hole's upper-left wall lies in shadow; light catches its lower-right rim.
+  static constexpr std::string_view kHoleMap[kHole] = {
+      "...ddd...", ".dddddd..", ".dd......", "dd......w", "d.......w",
+      "d.......w", ".......w.", "......ww.", "...www...",
+  };
   for (int row = 0; row < kHole; ++row) {
     for (int column = 0; column < kHole; ++column) {
-      const int dx = Offset(column, kHole);
-      const int dy = Offset(row, kHole);
-      const bool rim = InDisc(column, row, kHole) && dx * dx + dy * dy > 36;
-      std::uint8_t ink = kRed;
-      if (rim && dx + dy >= 4) {
-        ink = kWhite;
-      } else if (rim && dx + dy <= -4) {
-        ink = kDarkRed;
-      }
-      canvas.Set(x + column, y + row, ink);
+      const char mark = kHoleMap[row][static_cast<std::size_t>(column)];
+      canvas.Set(x + column, y + row, mark == 'd' ? kDarkRed : mark == 'w' ? kWhite : kRed);
     }
   }
 }

@@ -1,0 +1,18 @@
+#include "platform/ui/button.h"
+
+#include <QAbstractButton>
+
+void CButton::SetCheck(int nCheck) {
+  if (m_pControl) {
+    m_pControl->setChecked(nCheck == BST_CHECKED);
+  }
+}
+
+int CButton::GetCheck() const {
+  return m_pControl && m_pControl->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+}
+
+ManualRadioButton::ManualRadioButton(const QString& text, QWidget* pParent)
+    : QRadioButton(text, pParent) {
+  setAutoExclusive(false);
+}

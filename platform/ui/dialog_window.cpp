@@ -1,0 +1,149 @@
+#include "platform/ui/dialog_window.h"
+
+#include <QDir>
+#include <QGroupBox>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "platform/ui/button.h"
+#include "platform/ui/dialog.h"
+#include "platform/ui/dialog_units.h"
+#include "platform/win_app.h"
+#include "platform/wnd.h"
+#include "res/resource.h"
+
+namespace {
+
+// A static icon shows the icon at the system's icon size.
+constexpr int kIconSize = 32;
+
+// The program's icon of this id, from all the sizes it comes in
+// (":/icons/<id>….png").
+QIcon LoadIcon(const QString& id) {
+  QIcon icon;
+  const QDir folder(QStringLiteral(":/icons"));
+  for (const QString& name : folder.entryList({id + QStringLiteral("*.png")}, QDir::Files)) {
+    icon.addFile(folder.filePath(name));
+  }
+  return icon;
+}
+
+// The text as shown when '&' marks the next letter as the control's key:
+// the marks go, and "&&" stands for one '&'.
+QString WithoutMnemonics(const QString& text) {
+  QString shown;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+      ++i;
+    }
+    shown += text[i];
+  }
+  return shown;
+}
+
+}  // namespace
+
+DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate, QWidget* pOwner)
+    : QDialog(pOwner), m_dialog(dialog) {
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+  if (dialogTemplate.bCaption) {
+    flags |= Qt::WindowTitleHint;
+  }
+  if (dialogTemplate.bSysMenu) {
+    flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  }
+  setWindowFlags(flags);
+  setWindowTitle(dialogTemplate.caption);
+  setFont(QFont(dialogTemplate.fontFace, dialogTemplate.nPointSize));
+
+  const DialogBaseUnits base = GetDialogBaseUnits(font());
+  setFixedSize(MapDialogRect(QRect(QPoint(0, 0), dialogTemplate.size), base).size());
+  for (const DialogControlTemplate& control : dialogTemplate.controls) {
+    QWidget* widget = CreateControl(control);
+    widget->setProperty("controlId", control.nID);
+    if (control.kind == DialogControlKind::kIcon) {
+      widget->setGeometry(
+          QRect(MapDialogRect(control.rect, base).topLeft(), QSize(kIconSize, kIconSize)));
+    } else {
+      widget->setGeometry(MapDialogRect(control.rect, base));
+    }
+    if ((control.flags & kTabStop) != 0 && m_pFirstTabStop == nullptr) {
+      m_pFirstTabStop = widget;
+    }
+    m_controls.emplace_back(control.nID, widget);
+  }
+}
+
+QWidget* DialogWindow::CreateControl(const DialogControlTemplate& control) {
+  if (control.kind == DialogControlKind::kStatic) {
+    const bool noPrefix = (control.flags & kNoPrefix) != 0;
+    auto* label = new QLabel(noPrefix ? control.text : WithoutMnemonics(control.text), this);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+  }
+  if (control.kind == DialogControlKind::kGroupBox) {
+    auto* groupBox = new QGroupBox(control.text, this);
+    // The frame is drawn around controls made before it as well as after:
+    // clicks inside it belong to them.
+    groupBox->setAttribute(Qt::WA_TransparentForMouseEvents);
+    groupBox->setFocusPolicy(Qt::NoFocus);
+    return groupBox;
+  }
+  if (control.kind == DialogControlKind::kIcon) {
+    auto* label = new QLabel(this);
+    label->setPixmap(
+        LoadIcon(control.text).pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
+    return label;
+  }
+
+  QAbstractButton* button;
+  if (control.kind == DialogControlKind::kRadio) {
+    button = new ManualRadioButton(control.text, this);
+  } else {
+    auto* pushButton = new QPushButton(control.text, this);
+    pushButton->setDefault((control.flags & kDefaultButton) != 0);
+    button = pushButton;
+  }
+  // Outside the Tab order a button still takes the focus when clicked.
+  button->setFocusPolicy((control.flags & kTabStop) != 0 ? Qt::StrongFocus : Qt::ClickFocus);
+  const int nID = control.nID;
+  connect(button, &QAbstractButton::clicked, this, [this, nID] { m_dialog.OnControlClicked(nID); });
+  return button;
+}
+
+QWidget* DialogWindow::Control(int nID) const {
+  for (const auto& [id, widget] : m_controls) {
+    if (id == nID) {
+      return widget;
+    }
+  }
+  return nullptr;
+}
+
+void DialogWindow::FocusFirstTabStop() {
+  if (m_pFirstTabStop != nullptr) {
+    m_pFirstTabStop->setFocus(Qt::TabFocusReason);
+  }
+}
+
+void DialogWindow::reject() {
+  m_dialog.OnCancel();
+}
+
+void DialogWindow::keyPressEvent(QKeyEvent* pEvent) {
+  const Qt::KeyboardModifiers held =
+      pEvent->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+  if (pEvent->key() == Qt::Key_F1 && held == Qt::NoModifier) {
+    // Help belongs to the main window; the dialog stays as it is.
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd != nullptr) {
+      pApp->m_pMainWnd->OnCommand(ID_HELP);
+    }
+    return;
+  }
+  QDialog::keyPressEvent(pEvent);
+}

@@ -1,0 +1,41 @@
+#include "board_pictures.h"
+
+#include "board/bitmap_ids.h"
+#include "board/layout.h"
+#include "platform/bitmap.h"
+
+QImage Picture(UINT id) {
+  CBitmap bitmap;
+  bitmap.LoadBitmap(id);
+  return bitmap.Image() != nullptr ? *bitmap.Image() : QImage();
+}
+
+QImage PictureRegion(UINT id, CPoint from, int width, int height) {
+  return Picture(id).copy(from.x, from.y, width, height);
+}
+
+QImage PegSprite(int index) {
+  return PictureRegion(IDB_PEGS, g_ptPegSprite[index], kHoleSize, kHoleSize);
+}
+
+QImage EmptyHoleSprite() {
+  return PictureRegion(IDB_PEGS, kEmptyHoleSprite, kHoleSize, kHoleSize);
+}
+
+CPoint HolePoint(int column, int cell, int quadrant) {
+  return {g_ptCell[column][cell].x + g_ptQuadrant[quadrant].x,
+          g_ptCell[column][cell].y + g_ptQuadrant[quadrant].y};
+}
+
+int DifferentPixels(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) {
+    return a.width() * a.height() + b.width() * b.height();
+  }
+  int count = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      count += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    }
+  }
+  return count;
+}

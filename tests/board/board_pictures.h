@@ -1,0 +1,20 @@
+// The game's bitmaps as the painter loads them, and the pieces cut from them,
+// for comparing what was painted with what should be there.
+#pragma once
+
+#include <QImage>
+
+#include "platform/types.h"
+
+// A bitmap of the program's resources by id, 32-bit RGB; null when missing.
+QImage Picture(UINT id);
+// w × h of a bitmap from (x, y).
+QImage PictureRegion(UINT id, CPoint from, int width, int height);
+
+QImage PegSprite(int index);  // 9 × 9: seats 0 … 3, 4 = the white peg
+QImage EmptyHoleSprite();
+// The hole of a cell's quadrant, in board points.
+CPoint HolePoint(int column, int cell, int quadrant);
+
+// The number of pixels that differ between two pictures of one size.
+int DifferentPixels(const QImage& a, const QImage& b);

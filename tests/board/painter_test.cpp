@@ -124,6 +124,7 @@ TEST_F(PainterTest, WhitePegsStandInTheQuadrantOfTheSeatToMove) {
 TEST_F(PainterTest, PegsThatHaveGoneLeaveNothingBehind) {
   g_nCurrentPlayer = 0;
   g_nProgress[0][6] = 3;
+  g_nProgress[1][7] = g_nColumnHeight[7];
   g_WhitePegs.Advance(6);
   g_WhitePegs.Advance(8);
   RepaintNow();
@@ -148,8 +149,10 @@ TEST_F(PainterTest, PegsThatHaveGoneLeaveNothingBehind) {
 
   // A new game's empty board, painted over the old one without the
   // background: every cell is the board's own picture again.
+  ASSERT_EQ(HoleShows(7, 12, 3), 1);
   g_nProgress[0][6] = 0;
   g_nProgress[0][8] = 0;
+  g_nProgress[1][7] = 0;
   RepaintNow();
   const QImage board = Picture(IDB_BOARD);
   for (int c = 2; c <= 12; ++c) {

@@ -1,0 +1,299 @@
+// The option dialogs at work: each click writes its option at once, Cancel
+// puts back what the dialog opened with, OK in the players dialogs starts a
+// new game (computer turns included) before DoModal returns, and the Options
+// commands open the dialog that fits the number of seats.
+#include <gtest/gtest.h>
+
+#include <QGroupBox>
+#include <vector>
+
+#include "dialogs/column_choice.h"
+#include "dialogs/num_players.h"
+#include "dialogs/players_dlg.h"
+#include "game/dice.h"
+#include "game/game_state.h"
+#include "game/varnel_view.h"
+#include "game/white_pegs.h"
+#include "platform/random_source.h"
+#include "res/resource.h"
+#include "support/displayless_main_window.h"
+#include "tests/gui/dialog_test_driver.h"
+
+namespace {
+
+class OptionDialogs : public testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGameState();
+    SeedRandom(7);
+    // A game under way: seat 1 to move, holding a peg in column 7.
+    g_nCurrentPlayer = 1;
+    g_nProgress[1][7] = 4;
+  }
+  void TearDown() override { ResetGameState(); }
+
+  static bool NewGameRan() { return g_nProgress[1][7] == 0; }
+
+  DisplaylessMainWindow m_mainWindow;
+};
+
+// The ids of the checked radios among these.
+std::vector<int> Checked(QDialog& window, std::initializer_list<int> ids) {
+  std::vector<int> checked;
+  for (int nID : ids) {
+    if (IsChecked(window, nID)) {
+      checked.push_back(nID);
+    }
+  }
+  return checked;
+}
+
+std::vector<int> CheckedColumns(QDialog& window) {
+  return Checked(window, {IDC_TWO_COLUMNS, IDC_THREE_COLUMNS, IDC_FOUR_COLUMNS});
+}
+
+std::vector<int> CheckedPlayers(QDialog& window) {
+  return Checked(window, {IDC_TWO_PLAYERS, IDC_THREE_PLAYERS, IDC_FOUR_PLAYERS});
+}
+
+TEST_F(OptionDialogs, ColumnsClicksWriteAtOnceAndOkKeepsTheGame) {
+  CColumnChoice dlg;
+  const int result = RunModal(dlg, [](QDialog& window) {
+    EXPECT_EQ(CheckedColumns(window), std::vector<int>{IDC_THREE_COLUMNS});
+    Click(window, IDC_TWO_COLUMNS);
+    EXPECT_EQ(g_nColumnsToWin, 2);
+    EXPECT_EQ(CheckedColumns(window), std::vector<int>{IDC_TWO_COLUMNS});
+    Click(window, IDC_FOUR_COLUMNS);
+    EXPECT_EQ(g_nColumnsToWin, 4);
+    EXPECT_EQ(CheckedColumns(window), std::vector<int>{IDC_FOUR_COLUMNS});
+    Click(window, IDOK);
+  });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(g_nColumnsToWin, 4);
+  EXPECT_FALSE(NewGameRan());
+  EXPECT_EQ(g_nCurrentPlayer, 1);
+}
+
+TEST_F(OptionDialogs, ColumnsCancelPutsBackTheValueTheDialogOpenedWith) {
+  const std::vector<std::vector<int>> clickSequences = {
+      {IDC_TWO_COLUMNS},
+      // However many clicks came before, not only the last one is undone.
+      {IDC_TWO_COLUMNS, IDC_FOUR_COLUMNS},
+      {IDC_FOUR_COLUMNS, IDC_TWO_COLUMNS, IDC_FOUR_COLUMNS},
+  };
+  for (const std::vector<int>& clicks : clickSequences) {
+    for (auto cancel :
+         {+[](QDialog& w) { Click(w, IDCANCEL); }, +[](QDialog& w) { PressKey(w, Qt::Key_Escape); },
+          +[](QDialog& w) { w.close(); }}) {
+      g_nColumnsToWin = 3;
+      CColumnChoice dlg;
+      const int result = RunModal(dlg, [&](QDialog& window) {
+        for (int nID : clicks) {
+          Click(window, nID);
+        }
+        cancel(window);
+      });
+      EXPECT_EQ(result, IDCANCEL);
+      EXPECT_EQ(g_nColumnsToWin, 3) << "after " << clicks.size() << " clicks";
+    }
+  }
+  EXPECT_FALSE(NewGameRan());
+}
+
+TEST_F(OptionDialogs, ColumnsValueOutsideTheChoicesChecksNothingAndSurvivesCancel) {
+  g_nColumnsToWin = 5;
+  CColumnChoice dlg;
+  RunModal(dlg, [](QDialog& window) {
+    EXPECT_TRUE(CheckedColumns(window).empty());
+    Click(window, IDC_TWO_COLUMNS);
+    Click(window, IDCANCEL);
+  });
+  EXPECT_EQ(g_nColumnsToWin, 5);
+}
+
+TEST_F(OptionDialogs, NumberOfPlayersCancelPutsBackTheOpeningValueAndStartsNoGame) {
+  for (const std::vector<int>& clicks : {std::vector<int>{IDC_FOUR_PLAYERS},
+                                         std::vector<int>{IDC_FOUR_PLAYERS, IDC_THREE_PLAYERS}}) {
+    CNumPlayers dlg;
+    const int result = RunModal(dlg, [&](QDialog& window) {
+      EXPECT_EQ(CheckedPlayers(window), std::vector<int>{IDC_TWO_PLAYERS});
+      for (int nID : clicks) {
+        Click(window, nID);
+        EXPECT_EQ(CheckedPlayers(window), std::vector<int>{nID});
+      }
+      EXPECT_EQ(g_nPlayers, clicks.back() == IDC_FOUR_PLAYERS ? 4 : 3);
+      PressKey(window, Qt::Key_Escape);
+    });
+    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(g_nPlayers, 2);
+  }
+  EXPECT_FALSE(NewGameRan());
+}
+
+TEST_F(OptionDialogs, NumberOfPlayersOkStartsANewGameChangedOrNot) {
+  CNumPlayers unchanged;
+  EXPECT_EQ(RunModal(unchanged, [](QDialog& window) { PressKey(window, Qt::Key_Return); }), IDOK);
+  EXPECT_TRUE(NewGameRan());
+  EXPECT_EQ(g_nCurrentPlayer, 0);
+  EXPECT_EQ(g_nPlayers, 2);
+
+  g_nProgress[1][7] = 4;
+  CNumPlayers changed;
+  RunModal(changed, [](QDialog& window) {
+    Click(window, IDC_FOUR_PLAYERS);
+    Click(window, IDOK);
+  });
+  EXPECT_TRUE(NewGameRan());
+  EXPECT_EQ(g_nPlayers, 4);
+
+  // Reopened, the dialog shows the number now in force.
+  CNumPlayers reopened;
+  RunModal(reopened, [](QDialog& window) {
+    EXPECT_EQ(CheckedPlayers(window), std::vector<int>{IDC_FOUR_PLAYERS});
+    Click(window, IDCANCEL);
+  });
+  EXPECT_EQ(g_nPlayers, 4);
+}
+
+// The seat-kind dialog for a number of seats, with the radio ids of each seat.
+struct SeatKindCase {
+  int nSeats;
+  std::function<std::unique_ptr<CDialog>()> make;
+};
+
+void PrintTo(const SeatKindCase& seatKinds, std::ostream* os) {
+  *os << seatKinds.nSeats << " seats";
+}
+
+const int kHumanId[4] = {IDC_PLAYER1_HUMAN, IDC_PLAYER2_HUMAN, IDC_PLAYER3_HUMAN,
+                         IDC_PLAYER4_HUMAN};
+const int kComputerId[4] = {IDC_PLAYER1_COMPUTER, IDC_PLAYER2_COMPUTER, IDC_PLAYER3_COMPUTER,
+                            IDC_PLAYER4_COMPUTER};
+
+class SeatKindDialogs : public OptionDialogs, public testing::WithParamInterface<SeatKindCase> {};
+
+TEST_P(SeatKindDialogs, ShowClicksAndCancelOnlyTheSeatsInPlay) {
+  const int n = GetParam().nSeats;
+  // Seat 2 holds a kind no dialog writes: anything but a person shows as the computer.
+  const int opening[4] = {kHumanSeat, kComputerSeat, 0, kHumanSeat};
+  std::copy(std::begin(opening), std::end(opening), g_nPlayerType);
+  g_nPlayers = n;
+
+  std::unique_ptr<CDialog> dlg = GetParam().make();
+  const int result = RunModal(*dlg, [n, &opening](QDialog& window) {
+    for (int s = 0; s < n; ++s) {
+      const bool human = opening[s] == kHumanSeat;
+      EXPECT_EQ(IsChecked(window, kHumanId[s]), human) << "seat " << s;
+      EXPECT_EQ(IsChecked(window, kComputerId[s]), !human) << "seat " << s;
+    }
+    for (int s = 0; s < n; ++s) {
+      const bool makeHuman = opening[s] != kHumanSeat;
+      Click(window, makeHuman ? kHumanId[s] : kComputerId[s]);
+      EXPECT_EQ(g_nPlayerType[s], makeHuman ? kHumanSeat : kComputerSeat) << "seat " << s;
+      EXPECT_EQ(IsChecked(window, kHumanId[s]), makeHuman);
+      EXPECT_EQ(IsChecked(window, kComputerId[s]), !makeHuman);
+    }
+    // A second click on the same radio changes nothing.
+    Click(window, kHumanId[0]);
+    Click(window, kHumanId[0]);
+    EXPECT_TRUE(IsChecked(window, kHumanId[0]));
+    EXPECT_FALSE(IsChecked(window, kComputerId[0]));
+    EXPECT_EQ(g_nPlayerType[0], kHumanSeat);
+    window.close();
+  });
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_TRUE(std::equal(std::begin(opening), std::end(opening), g_nPlayerType));
+  EXPECT_FALSE(NewGameRan());
+}
+
+TEST_P(SeatKindDialogs, OkKeepsTheKindsAndStartsANewGame) {
+  const int n = GetParam().nSeats;
+  g_nPlayers = n;
+  const int opening[4] = {kHumanSeat, kHumanSeat, kHumanSeat, kComputerSeat};
+  std::copy(std::begin(opening), std::end(opening), g_nPlayerType);
+  std::unique_ptr<CDialog> dlg = GetParam().make();
+  EXPECT_EQ(RunModal(*dlg, [](QDialog& window) { PressKey(window, Qt::Key_Return); }), IDOK);
+  EXPECT_TRUE(NewGameRan());
+  EXPECT_TRUE(std::equal(std::begin(opening), std::end(opening), g_nPlayerType));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TwoToFourSeats, SeatKindDialogs,
+    testing::Values(SeatKindCase{2, [] { return std::make_unique<CTwoPlayersDlg>(); }},
+                    SeatKindCase{3, [] { return std::make_unique<CThreePlayersDlg>(); }},
+                    SeatKindCase{4, [] { return std::make_unique<CFourPlayersDlg>(); }}),
+    [](const testing::TestParamInfo<SeatKindCase>& info) {
+      return std::to_string(info.param.nSeats) + "Seats";
+    });
+
+TEST_F(OptionDialogs, ComputerSeatZeroPlaysItsTurnBeforeDoModalReturns) {
+  int framesWithDialogUp = 0;
+  m_mainWindow.OnPresent([&framesWithDialogUp] {
+    if (QApplication::activeModalWidget() != nullptr) {
+      ++framesWithDialogUp;
+    }
+  });
+  CTwoPlayersDlg dlg;
+  const int result = RunModal(dlg, [this](QDialog& window) {
+    Click(window, IDC_PLAYER1_COMPUTER);
+    m_mainWindow.ResetPresents();
+    Click(window, IDOK);
+  });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(framesWithDialogUp, 0) << "the dialog closes before the new game is painted";
+  // The computer's turn is over and the person of seat 1 has thrown.
+  EXPECT_EQ(g_nWinner, 0);
+  EXPECT_EQ(g_nCurrentPlayer, 1);
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+  for (const CDie& die : g_Dice) {
+    EXPECT_GE(die.m_nValue, 1);
+    EXPECT_LE(die.m_nValue, 6);
+    EXPECT_EQ(die.m_bSelected, 0);
+  }
+  // More than the new game's own four throws were painted.
+  EXPECT_GT(m_mainWindow.Presents(), 4 * 12 + 1);
+}
+
+// What an Options command opened: the caption and the number of seats shown.
+struct Opened {
+  QString caption;
+  int nSeats = 0;
+};
+
+std::optional<Opened> OpenedBy(const std::function<void()>& command) {
+  std::optional<Opened> opened;
+  QTimer timer;
+  timer.setSingleShot(true);
+  QObject::connect(&timer, &QTimer::timeout, [&opened] {
+    auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (window == nullptr) {
+      return;
+    }
+    opened =
+        Opened{window->windowTitle(), static_cast<int>(window->findChildren<QGroupBox*>().size())};
+    window->close();
+  });
+  timer.start(0);
+  command();
+  return opened;
+}
+
+TEST_F(OptionDialogs, OptionsCommandsOpenTheirDialogAndPlayersFitsTheSeats) {
+  CVarnelView view;
+  EXPECT_EQ(OpenedBy([&] { view.OnOptionsColumns(); })->caption, "Number of Columns");
+  EXPECT_EQ(OpenedBy([&] { view.OnOptionsNumPlayers(); })->caption, "Select Number of Players");
+  for (int n : {2, 3, 4}) {
+    g_nPlayers = n;
+    const std::optional<Opened> opened = OpenedBy([&] { view.OnOptionsPlayers(); });
+    ASSERT_TRUE(opened.has_value()) << n << " seats";
+    EXPECT_EQ(opened->caption, "Select Players");
+    EXPECT_EQ(opened->nSeats, n);
+  }
+  for (int n : {0, 1, 5}) {
+    g_nPlayers = n;
+    EXPECT_FALSE(OpenedBy([&] { view.OnOptionsPlayers(); }).has_value()) << n << " seats";
+  }
+  EXPECT_FALSE(NewGameRan());
+}
+
+}  // namespace

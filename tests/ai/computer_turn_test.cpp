@@ -1,0 +1,307 @@
+#include <gtest/gtest.h>
+
+#include "ai/computer_player.h"
+#include "game/dice.h"
+#include "game/game_state.h"
+#include "game/turn_controller.h"
+#include "game/white_pegs.h"
+#include "platform/random_source.h"
+#include "support/dice_control.h"
+#include "support/displayless_main_window.h"
+#include "support/throw_recorder.h"
+
+namespace {
+
+constexpr int C = kComputerSeat;
+constexpr int H = kHumanSeat;
+
+class ComputerTurnTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ResetGameState(); }
+
+  static void Seats(std::initializer_list<int> kinds) {
+    g_nPlayers = static_cast<int>(kinds.size());
+    int seat = 0;
+    for (const int kind : kinds) {
+      g_nPlayerType[seat++] = kind;
+    }
+  }
+
+  static void Claim(int seat, std::initializer_list<int> columns) {
+    for (const int column : columns) {
+      g_nProgress[seat][column] = g_nColumnHeight[column];
+    }
+  }
+
+  static bool Committed(int seat) {
+    for (int column = 2; column <= 12; ++column) {
+      if (g_nProgress[seat][column] > 0) {
+        return true;
+      }
+    }
+    return false;
+  }
+
+  static int RollsAgainBy(const ThrowRecorder& recorder, int seat) {
+    int count = 0;
+    for (const auto& entry : recorder.Throws()) {
+      count += entry.kind == ThrowKind::kRollAgain && entry.nSeat == seat ? 1 : 0;
+    }
+    return count;
+  }
+
+  // Seat 0 (a computer, seat 1 a person) is in the middle of its turn with
+  // white pegs in 6, 7 and 8; its throw is a double of 7, so after the move
+  // it decides with three pegs on the first draw.
+  static void ThreePegsOnTheTable() {
+    Seats({C, H});
+    for (const int column : {6, 7, 8}) {
+      g_WhitePegs.Advance(column);
+    }
+    SetDice(3, 3, 4, 4);
+    g_nRollAgainOdds = 3;  // as the turn's first move left it
+  }
+
+  // The throw made after the first decision can move one of those pegs.
+  static bool ThrowAfterFirstDecisionPlays(std::uint32_t seed) {
+    const Throw faces = ThrowAfterSeed(seed, 1);
+    return HasPairSum(faces, 6) || HasPairSum(faces, 7) || HasPairSum(faces, 8);
+  }
+
+  ThrowRecorder recorder;
+};
+
+}  // namespace
+
+TEST_F(ComputerTurnTest, NewGameWithAComputerInSeatZeroPlaysItBeforeReturning) {
+  Seats({C, H});
+  SeedRandom(11);
+  NewGame();
+  EXPECT_GE(RollsAgainBy(recorder, 0), 1);
+  EXPECT_EQ(g_nCurrentPlayer, 1);
+  EXPECT_FALSE(IsGameOver());
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+  EXPECT_EQ(g_bPairPlayed, 0);
+  EXPECT_TRUE(g_WhitePegs.CanMove());
+
+  // Between people NewGame throws and returns.
+  ResetGameState();
+  ThrowRecorder quiet;
+  NewGame();
+  EXPECT_TRUE(quiet.Throws().empty());
+}
+
+TEST_F(ComputerTurnTest, ComputersPlayOneAfterAnotherUntilAPersonIsToMove) {
+  // A seed with which seat 0 stops: the stop does not end the call.
+  const auto play = [](std::uint32_t seed) {
+    ResetGameState();
+    Seats({C, C, H});
+    SeedRandom(seed);
+    NewGame();
+  };
+  const std::uint32_t seed = FindSeed([&](std::uint32_t candidate) {
+    ThrowRecorder probe;
+    play(candidate);
+    return Committed(0) && RollsAgainBy(probe, 1) > 0;
+  });
+  ThrowRecorder record;
+  play(seed);
+  EXPECT_TRUE(Committed(0));
+  EXPECT_GT(RollsAgainBy(record, 1), 0);
+  EXPECT_EQ(g_nCurrentPlayer, 2);
+  EXPECT_FALSE(IsGameOver());
+}
+
+TEST_F(ComputerTurnTest, WithComputersOnlyACallEndsAtTheFirstStop) {
+  const auto play = [](std::uint32_t seed) {
+    ResetGameState();
+    Seats({C, C, C});
+    SeedRandom(seed);
+    NewGame();
+  };
+  // A seed with which seat 0 busts, so the turn passes inside the call.
+  const std::uint32_t seed = FindSeed([&](std::uint32_t candidate) {
+    play(candidate);
+    return !Committed(0);
+  });
+  ThrowRecorder record;
+  play(seed);
+  int stoppers = 0;
+  int stopper = -1;
+  for (int seat = 0; seat < 3; ++seat) {
+    if (Committed(seat)) {
+      ++stoppers;
+      stopper = seat;
+    }
+  }
+  ASSERT_EQ(stoppers, 1);
+  EXPECT_NE(stopper, 0);
+  EXPECT_GT(record.Busts(), 0);
+  // The call returned on the next seat's playable first throw.
+  ASSERT_FALSE(record.Throws().empty());
+  EXPECT_EQ(record.Throws().back().kind, ThrowKind::kFirstThrow);
+  EXPECT_TRUE(record.Throws().back().bPlayable);
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+
+  // The next call plays on to the next stop.
+  const std::size_t before = record.Throws().size();
+  PlayComputerTurns();
+  EXPECT_GT(record.Throws().size(), before);
+}
+
+TEST_F(ComputerTurnTest, WithFewerThanThreeOpenColumnsAComputerAlwaysBusts) {
+  // Nine columns claimed by the people, none of whom has four: 6 and 8 are open.
+  Seats({C, H, H, H});
+  g_nColumnsToWin = 4;
+  Claim(1, {2, 3, 4});
+  Claim(2, {5, 7, 9});
+  Claim(3, {10, 11, 12});
+  SetDice(3, 3, 4, 4);
+  SeedRandom(5);
+  PlayComputerTurns();
+  EXPECT_FALSE(Committed(0));
+  EXPECT_GE(recorder.Busts(), 1);
+  EXPECT_EQ(g_nPlayerType[g_nCurrentPlayer], H);
+  EXPECT_FALSE(IsGameOver());
+}
+
+TEST_F(ComputerTurnTest, WithThreePegsTheFirstDecisionRollsAgainOnRemainderOneOfThree) {
+  ThreePegsOnTheTable();
+  const std::uint32_t stops =
+      FindSeed([](std::uint32_t seed) { return DrawAfterSeed(seed, 1) % 3 != 1; });
+  SeedRandom(stops);
+  PlayComputerTurns();
+  EXPECT_EQ(recorder.Count(ThrowKind::kRollAgain), 0);
+  EXPECT_EQ(g_nProgress[0][6], 1);
+  EXPECT_EQ(g_nProgress[0][7], 3);
+  EXPECT_EQ(g_nProgress[0][8], 1);
+  EXPECT_EQ(g_nCurrentPlayer, 1);
+}
+
+TEST_F(ComputerTurnTest, EachRollAgainHalvesTheChanceOfTheNext) {
+  // Remainder 1 of 3, then 4 of 6: a divisor left at 3 would roll again.
+  const std::uint32_t once = FindSeed([&](std::uint32_t seed) {
+    return DrawAfterSeed(seed, 1) % 3 == 1 && ThrowAfterFirstDecisionPlays(seed) &&
+           DrawAfterSeed(seed, 50) % 6 == 4;
+  });
+  ThreePegsOnTheTable();
+  SeedRandom(once);
+  PlayComputerTurns();
+  EXPECT_EQ(recorder.Count(ThrowKind::kRollAgain), 1);
+  EXPECT_EQ(recorder.Busts(), 0);
+  EXPECT_EQ(g_nRollAgainOdds, 6);
+  EXPECT_TRUE(Committed(0));
+
+  // Remainder 1 of 6: a second roll again.
+  const std::uint32_t twice = FindSeed([&](std::uint32_t seed) {
+    return DrawAfterSeed(seed, 1) % 3 == 1 && ThrowAfterFirstDecisionPlays(seed) &&
+           DrawAfterSeed(seed, 50) % 6 == 1;
+  });
+  ResetGameState();
+  ThrowRecorder record;
+  ThreePegsOnTheTable();
+  SeedRandom(twice);
+  PlayComputerTurns();
+  EXPECT_GE(record.Count(ThrowKind::kRollAgain), 2);
+  EXPECT_GE(g_nRollAgainOdds, 12);
+}
+
+TEST_F(ComputerTurnTest, TheDivisorStopsGrowingOnceItPassesTheLargestDraw) {
+  // Past 32767 only a draw of 1 rolls again, whatever the divisor.
+  for (const int divisor : {24576, 49152}) {
+    const std::uint32_t seed = FindSeed([&](std::uint32_t candidate) {
+      return DrawAfterSeed(candidate, 1) % divisor == 1 &&
+             ThrowAfterFirstDecisionPlays(candidate) && DrawAfterSeed(candidate, 50) != 1;
+    });
+    ResetGameState();
+    ThrowRecorder record;
+    ThreePegsOnTheTable();
+    g_nRollAgainOdds = divisor;
+    SeedRandom(seed);
+    PlayComputerTurns();
+    EXPECT_EQ(record.Count(ThrowKind::kRollAgain), 1) << divisor;
+    EXPECT_EQ(g_nRollAgainOdds, 49152) << divisor;
+  }
+}
+
+TEST_F(ComputerTurnTest, AWinningStopEndsTheCallBeforeAnyFurtherMove) {
+  for (const int nextKind : {C, H}) {
+    ResetGameState();
+    ThrowRecorder record;
+    Seats({C, nextKind});
+    Claim(0, {2, 12});
+    // White pegs on the tops of 3 and 4, and in 5 one cell below its top.
+    g_nProgress[0][3] = 4;
+    g_nProgress[0][4] = 6;
+    g_nProgress[0][5] = 7;
+    for (const int column : {3, 4, 5}) {
+      g_WhitePegs.Advance(column);
+    }
+    SetDice(1, 4, 2, 3);  // a double of 5: one pair takes it to the top
+    SeedRandom(FindSeed([](std::uint32_t seed) { return DrawAfterSeed(seed, 1) % 3 != 1; }));
+    PlayComputerTurns();
+    EXPECT_EQ(g_nWinner, 1);
+    EXPECT_EQ(g_nCurrentPlayer, 1);
+    // Seat 1 got its first throw and nothing more.
+    ASSERT_EQ(record.Throws().size(), 1u);
+    EXPECT_EQ(record.Throws()[0].kind, ThrowKind::kFirstThrow);
+    for (const CDie& die : g_Dice) {
+      EXPECT_NE(die.m_nValue, 0);
+      EXPECT_EQ(die.m_bSelected, 0);
+    }
+
+    // A later call draws nothing and changes nothing.
+    SeedRandom(99);
+    PlayComputerTurns();
+    const int next = DrawRandom();
+    EXPECT_EQ(next, DrawAfterSeed(99, 1));
+    EXPECT_EQ(record.Throws().size(), 1u);
+  }
+}
+
+TEST_F(ComputerTurnTest, ComputersThatCanNeverStopEndTheGameWithoutAWinner) {
+  // Three computers, four columns to win, 11 and 12 left open.
+  const auto board = [](int columnsToWin) {
+    ResetGameState();
+    Seats({C, C, C});
+    g_nColumnsToWin = columnsToWin;
+    Claim(0, {2, 3, 4});
+    Claim(1, {5, 6, 7});
+    Claim(2, {8, 9, 10});
+    SetDice(5, 6, 6, 6);
+  };
+  board(4);
+  {
+    ThrowRecorder record;
+    PlayComputerTurns();
+    EXPECT_EQ(g_bNoWinner, 1);
+    EXPECT_EQ(g_nWinner, 0);
+    EXPECT_TRUE(record.Throws().empty());
+    PlayComputerTurns();
+    EXPECT_TRUE(record.Throws().empty());
+  }
+
+  // A seat that already has the lowered number of columns still wins, at the
+  // next pass of the turn.
+  board(3);
+  PlayComputerTurns();
+  EXPECT_EQ(g_nWinner, 1);
+  EXPECT_EQ(g_bNoWinner, 0);
+
+  // With three columns open the computers go on.
+  board(4);
+  g_nProgress[2][10] = 0;
+  {
+    ThrowRecorder record;
+    PlayComputerTurns();
+    EXPECT_FALSE(record.Throws().empty());
+    EXPECT_EQ(g_bNoWinner, 0);
+  }
+
+  // So do they when a person plays too: people can stop with fewer pegs.
+  board(4);
+  g_nPlayerType[2] = H;
+  PlayComputerTurns();
+  EXPECT_EQ(g_bNoWinner, 0);
+  EXPECT_EQ(g_nCurrentPlayer, 2);
+}

@@ -1,0 +1,385 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+
+#include "board/bitmap_ids.h"
+#include "board/layout.h"
+#include "game/dice.h"
+#include "game/game_state.h"
+#include "game/white_pegs.h"
+#include "platform/bitmap.h"
+#include "platform/random_source.h"
+#include "support/board_mouse.h"
+#include "support/dice_control.h"
+#include "support/displayless_main_window.h"
+#include "support/game_snapshot.h"
+#include "support/throw_recorder.h"
+
+namespace {
+
+class TurnMouseTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGameState();
+    SeedRandom(1);
+  }
+
+  static void Claim(int seat, std::initializer_list<int> columns) {
+    for (const int column : columns) {
+      g_nProgress[seat][column] = g_nColumnHeight[column];
+    }
+  }
+
+  static int HeightIn(int column) {
+    for (int slot = 0; slot < 3; ++slot) {
+      if (g_WhitePegs.Get(slot, kGetColumn) == column) {
+        return g_WhitePegs.Get(slot, kGetHeight);
+      }
+    }
+    return 0;
+  }
+
+  static bool Selected(int die) { return g_Dice[die].m_bSelected == 1; }
+
+  // Every kind of board input, anywhere that matters.
+  void EveryKindOfInput() {
+    for (const CPoint point : {DiePoint(0), DiePoint(3), kStopPoint, kRollPoint, kBoardPoint}) {
+      mouse.Press(point);
+      mouse.Move(point);
+      mouse.Release(point);
+      mouse.DoubleClickMessage(point);
+      mouse.Release(point);
+      mouse.Move(kBoardPoint);
+    }
+  }
+
+  DisplaylessMainWindow window;
+  BoardMouse mouse;
+  ThrowRecorder recorder;
+};
+
+}  // namespace
+
+TEST_F(TurnMouseTest, AWholeGameBetweenTwoPeople) {
+  NewGame();
+  ASSERT_EQ(g_nCurrentPlayer, 0);
+
+  // Seat 0 climbs 2 and 12 with two pairs a throw, three throws.
+  for (int height = 1; height <= 3; ++height) {
+    SetDice(1, 1, 6, 6);
+    EXPECT_EQ(g_bPairPlayed, 0);
+    mouse.PlayPair(0, 1);
+    EXPECT_EQ(g_bPairPlayed, 1);
+    mouse.PlayPair(2, 3);
+    EXPECT_EQ(HeightIn(2), height);
+    EXPECT_EQ(HeightIn(12), height);
+    for (const CDie& die : g_Dice) {
+      EXPECT_EQ(die.m_nValue, 0);
+    }
+    // Used dice cannot be picked.
+    mouse.Click(DiePoint(1));
+    EXPECT_FALSE(Selected(1));
+    if (height < 3) {
+      mouse.Click(kRollPoint);
+      EXPECT_EQ(g_nCurrentPlayer, 0);
+    }
+  }
+  mouse.Click(kStopPoint);
+  EXPECT_EQ(g_nProgress[0][2], 3);
+  EXPECT_EQ(g_nProgress[0][12], 3);
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+  ASSERT_EQ(g_nCurrentPlayer, 1);
+  EXPECT_EQ(g_bPairPlayed, 0);
+  EXPECT_EQ(g_bStopPressed, 0);
+
+  // Seat 1 plays one pair and stops.
+  SetDice(3, 4, 5, 6);
+  mouse.PlayPair(0, 1);
+  mouse.Click(kStopPoint);
+  EXPECT_EQ(g_nProgress[1][7], 1);
+  ASSERT_EQ(g_nCurrentPlayer, 0);
+
+  // Seat 0 takes column 3 (five cells): 2, then 4, then the top with one
+  // pair; the second 3 of that throw is refused.
+  SetDice(1, 2, 1, 2);
+  mouse.PlayPair(0, 1);
+  mouse.PlayPair(2, 3);
+  mouse.Click(kRollPoint);
+  SetDice(1, 2, 1, 2);
+  mouse.PlayPair(0, 1);
+  mouse.PlayPair(2, 3);
+  mouse.Click(kRollPoint);
+  SetDice(1, 2, 1, 2);
+  mouse.PlayPair(0, 1);
+  mouse.PlayPair(2, 3);
+  EXPECT_EQ(HeightIn(3), 5);
+  EXPECT_TRUE(Selected(2));
+  EXPECT_TRUE(Selected(3));
+  EXPECT_EQ(g_nWinner, 0);
+  const int firstThrows = recorder.Count(ThrowKind::kFirstThrow);
+  mouse.Click(kStopPoint);
+  // The next seat's dice are thrown, then seat 0 is the winner.
+  EXPECT_EQ(g_nWinner, 1);
+  EXPECT_EQ(g_nCurrentPlayer, 1);
+  EXPECT_EQ(recorder.Count(ThrowKind::kFirstThrow), firstThrows + 1);
+
+  // From now on the board ignores every input.
+  const GameSnapshot over;
+  window.ResetPresents();
+  EveryKindOfInput();
+  EXPECT_TRUE(over == GameSnapshot());
+  EXPECT_EQ(window.Presents(), 0);
+}
+
+TEST_F(TurnMouseTest, ABustLosesTheWhitePegsAndPassesTheTurn) {
+  g_nProgress[0][3] = 2;
+  SetDice(1, 2, 6, 6);
+  mouse.PlayPair(0, 1);
+  mouse.PlayPair(2, 3);
+  mouse.Click(kRollPoint);
+  SetDice(1, 1, 5, 5);
+  mouse.PlayPair(0, 1);
+  ASSERT_EQ(g_WhitePegs.Get(0, kGetCount), 3);  // 3, 12 and 2
+  // A throw with no 2, 3 or 12 busts.
+  const std::uint32_t seed = FindSeed([](std::uint32_t candidate) {
+    const Throw faces = ThrowAfterSeed(candidate);
+    return !HasPairSum(faces, 2) && !HasPairSum(faces, 3) && !HasPairSum(faces, 12);
+  });
+  SeedRandom(seed);
+  mouse.Press(kRollPoint);
+  EXPECT_EQ(g_bRollPressed, 1);
+  mouse.Release(kRollPoint);
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+  EXPECT_EQ(g_nProgress[0][3], 2);
+  EXPECT_EQ(g_nProgress[0][2], 0);
+  EXPECT_EQ(g_nProgress[0][12], 0);
+  EXPECT_EQ(g_nCurrentPlayer, 1);
+  EXPECT_EQ(g_bPairPlayed, 0);
+  EXPECT_EQ(g_bRollPressed, 0);
+  ASSERT_GE(recorder.Throws().size(), 2u);
+  const auto& last = recorder.Throws();
+  EXPECT_EQ(last[last.size() - 2].kind, ThrowKind::kRollAgain);
+  EXPECT_FALSE(last[last.size() - 2].bPlayable);
+  EXPECT_EQ(last.back().kind, ThrowKind::kFirstThrow);
+}
+
+TEST_F(TurnMouseTest, ARefusedPairStaysSelectedUntilThePlayerPicksAnother) {
+  Claim(1, {7});
+  SetDice(3, 4, 1, 1);
+  mouse.PlayPair(0, 1);  // 7 is closed
+  EXPECT_TRUE(Selected(0));
+  EXPECT_TRUE(Selected(1));
+  EXPECT_EQ(g_bPairPlayed, 0);
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+  // Nothing is live: the buttons do not take a press.
+  mouse.Click(kRollPoint);
+  EXPECT_EQ(g_Dice[2].m_nValue, 1);
+  EXPECT_TRUE(recorder.Throws().empty());
+
+  mouse.Click(DiePoint(1));  // drop the 4
+  mouse.DoubleClick(DiePoint(2));
+  EXPECT_EQ(HeightIn(4), 1);
+  EXPECT_EQ(g_Dice[0].m_nValue, 0);
+  EXPECT_EQ(g_Dice[2].m_nValue, 0);
+  EXPECT_EQ(g_Dice[1].m_nValue, 4);
+  EXPECT_EQ(g_bPairPlayed, 1);
+}
+
+TEST_F(TurnMouseTest, ADoubleClickPlaysOnlyExactlyTwoSelectedDice) {
+  SetDice(2, 3, 4, 5);
+  mouse.Click(DiePoint(0));
+  mouse.Click(DiePoint(1));
+  mouse.DoubleClick(DiePoint(2));
+  EXPECT_TRUE(Selected(0));
+  EXPECT_TRUE(Selected(1));
+  EXPECT_TRUE(Selected(2));
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+  EXPECT_EQ(g_bPairPlayed, 0);
+
+  // One selected die: nothing either.
+  SetDice(2, 3, 4, 5);
+  mouse.DoubleClick(DiePoint(3));
+  EXPECT_TRUE(Selected(3));
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+}
+
+TEST_F(TurnMouseTest, ADoubleClickArrivesAsPressReleaseDoubleClickRelease) {
+  SetDice(2, 3, 4, 5);
+  mouse.Click(DiePoint(0));
+  mouse.Press(DiePoint(1));
+  EXPECT_TRUE(Selected(1));
+  EXPECT_EQ(g_bDieClicked, 1);
+  mouse.Release(DiePoint(1));
+  EXPECT_EQ(g_bDieClicked, 0);
+  mouse.DoubleClickMessage(DiePoint(1));
+  EXPECT_EQ(HeightIn(5), 1);
+  EXPECT_EQ(g_Dice[0].m_nValue, 0);
+  EXPECT_EQ(g_Dice[1].m_nValue, 0);
+  EXPECT_FALSE(Selected(0));
+  EXPECT_FALSE(Selected(1));
+  EXPECT_EQ(g_bPairPlayed, 1);
+  mouse.Release(DiePoint(1));
+  EXPECT_EQ(g_bDieClicked, 0);
+
+  // A press whose release was lost outside the window: the next press on a
+  // die is ignored once, and its release clears the way.
+  mouse.Press(DiePoint(2));
+  EXPECT_TRUE(Selected(2));
+  mouse.Press(DiePoint(3));
+  EXPECT_FALSE(Selected(3));
+  mouse.Release(DiePoint(3));
+  mouse.Press(DiePoint(3));
+  EXPECT_TRUE(Selected(3));
+}
+
+TEST_F(TurnMouseTest, AHeldButtonIsCancelledByLeavingBothButtons) {
+  SetDice(2, 3, 4, 5);
+  mouse.PlayPair(0, 1);
+  window.ResetPresents();
+  mouse.Press(kRollPoint);
+  EXPECT_EQ(g_bRollPressed, 1);
+  EXPECT_EQ(window.Presents(), 1);  // the pressed picture, not a whole repaint
+  mouse.Move({kRollArea.right, kRollArea.bottom});
+  mouse.Move({kStopArea.left, kStopArea.top});  // over STOP: still held
+  EXPECT_EQ(g_bRollPressed, 1);
+  mouse.Move({kRollArea.right + 1, kRollArea.bottom});
+  EXPECT_EQ(g_bRollPressed, 0);
+  mouse.Move(kRollPoint);  // coming back does not press again
+  EXPECT_EQ(g_bRollPressed, 0);
+  mouse.Release(kRollPoint);
+  EXPECT_TRUE(recorder.Throws().empty());
+  EXPECT_EQ(g_Dice[0].m_nValue, 0);
+  EXPECT_EQ(g_bPairPlayed, 1);
+
+  // A press elsewhere lets go of STOP as well.
+  mouse.Press(kStopPoint);
+  EXPECT_EQ(g_bStopPressed, 1);
+  mouse.Press(kBoardPoint);
+  EXPECT_EQ(g_bStopPressed, 0);
+  mouse.Release(kStopPoint);
+  EXPECT_EQ(g_nCurrentPlayer, 0);
+
+  // Pressed and released anywhere, even off the board, without leaving the
+  // buttons first: the dice are thrown.
+  mouse.Press(kRollPoint);
+  mouse.Release({-40, 900});
+  EXPECT_EQ(recorder.Count(ThrowKind::kRollAgain), 1);
+  EXPECT_EQ(g_bPairPlayed, 0);
+  for (const CDie& die : g_Dice) {
+    EXPECT_GE(die.m_nValue, 1);
+  }
+  // Right after the throw the buttons are not live.
+  mouse.Click(kStopPoint);
+  EXPECT_EQ(g_nCurrentPlayer, 0);
+  EXPECT_EQ(g_bStopPressed, 0);
+}
+
+TEST_F(TurnMouseTest, TheButtonPicturesGoOnTheScreenAtOnce) {
+  CBitmap strip;
+  ASSERT_EQ(strip.LoadBitmap(IDB_BUTTONS), TRUE);
+  const QImage& buttons = *strip.Image();
+  // Does the main window show this picture of the strip at this place?
+  const auto shows = [&](int pictureX, CPoint place) {
+    for (int y = 0; y < kButtonHeight; ++y) {
+      for (int x = 0; x < kButtonWidth; ++x) {
+        if (window.Surface().pixel(place.x + x, place.y + y) != buttons.pixel(pictureX + x, y)) {
+          return false;
+        }
+      }
+    }
+    return true;
+  };
+  SetDice(2, 3, 4, 5);
+  mouse.PlayPair(0, 1);
+  mouse.Press(kStopPoint);
+  EXPECT_TRUE(shows(kStopPressedPicture, kStopButtonPlace));
+  mouse.Move(kBoardPoint);
+  EXPECT_TRUE(shows(kStopLivePicture, kStopButtonPlace));
+  EXPECT_TRUE(shows(kRollLivePicture, kRollButtonPlace));
+  mouse.Press(kRollPoint);
+  EXPECT_TRUE(shows(kRollPressedPicture, kRollButtonPlace));
+  EXPECT_TRUE(shows(kStopLivePicture, kStopButtonPlace));
+}
+
+TEST_F(TurnMouseTest, AFirstThrowWithNoPairSkipsTheSeat) {
+  g_nPlayers = 3;
+  g_nColumnsToWin = 4;
+  Claim(0, {11});
+  Claim(1, {4, 5, 6});
+  Claim(2, {8, 9, 10});  // open: 2, 3, 7 and 12
+  const auto playable = [](const Throw& faces) {
+    return HasPairSum(faces, 2) || HasPairSum(faces, 3) || HasPairSum(faces, 7) ||
+           HasPairSum(faces, 12);
+  };
+  SetDice(3, 4, 1, 1);
+  mouse.PlayPair(0, 1);
+  SeedRandom(FindSeed([&](std::uint32_t seed) {
+    return !playable(ThrowAfterSeed(seed)) && playable(ThrowAfterSeed(seed, 48));
+  }));
+  mouse.Click(kStopPoint);
+  EXPECT_EQ(g_nProgress[0][7], 1);
+  EXPECT_EQ(g_nCurrentPlayer, 2);
+  ASSERT_EQ(recorder.Throws().size(), 2u);
+  EXPECT_EQ(recorder.Throws()[0].nSeat, 1);
+  EXPECT_FALSE(recorder.Throws()[0].bPlayable);
+  EXPECT_EQ(recorder.Throws()[1].nSeat, 2);
+  EXPECT_TRUE(recorder.Throws()[1].bPlayable);
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+}
+
+TEST_F(TurnMouseTest, APersonsStopRunsTheComputersWholeTurnInsideTheRelease) {
+  g_nPlayers = 3;
+  g_nPlayerType[2] = kComputerSeat;
+  g_nCurrentPlayer = 1;
+  SetDice(3, 4, 1, 1);
+  mouse.PlayPair(0, 1);
+  int computerFrames = 0;
+  window.OnPresent([&] { computerFrames += g_nCurrentPlayer == 2 ? 1 : 0; });
+  mouse.Click(kStopPoint);
+  EXPECT_GT(computerFrames, 0);
+  int rollsAgainBySeat2 = 0;
+  for (const auto& entry : recorder.Throws()) {
+    rollsAgainBySeat2 += entry.kind == ThrowKind::kRollAgain && entry.nSeat == 2 ? 1 : 0;
+  }
+  EXPECT_GT(rollsAgainBySeat2, 0);
+  EXPECT_EQ(g_nCurrentPlayer, 0);
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+  EXPECT_EQ(g_bPairPlayed, 0);
+  EXPECT_TRUE(g_WhitePegs.CanMove());
+
+  // With seat 0 a computer too, its turn runs inside a press as well.
+  g_nPlayerType[0] = kComputerSeat;
+  const std::size_t before = recorder.Throws().size();
+  mouse.Press(kBoardPoint);
+  EXPECT_GT(recorder.Throws().size(), before);
+  EXPECT_EQ(g_nCurrentPlayer, 1);
+}
+
+TEST_F(TurnMouseTest, AStopThatClaimsTheLastColumnWithoutAWinnerEndsTheGame) {
+  g_nPlayers = 4;
+  g_nColumnsToWin = 4;
+  Claim(0, {2, 3, 4});
+  Claim(1, {5, 6, 7});
+  Claim(2, {8, 9, 10});
+  Claim(3, {11});
+  g_nProgress[3][12] = 2;
+  g_nCurrentPlayer = 3;
+  SetDice(6, 6, 1, 2);
+  mouse.PlayPair(0, 1);
+  EXPECT_EQ(HeightIn(12), 3);
+  mouse.Click(kStopPoint);
+  EXPECT_EQ(g_bNoWinner, 1);
+  EXPECT_EQ(g_nWinner, 0);
+  EXPECT_EQ(recorder.Count(ThrowKind::kFirstThrow), 1);
+  EXPECT_EQ(g_nCurrentPlayer, 0);
+
+  const GameSnapshot over;
+  EveryKindOfInput();
+  EXPECT_TRUE(over == GameSnapshot());
+
+  // A new game starts afresh.
+  NewGame();
+  EXPECT_EQ(g_bNoWinner, 0);
+  mouse.Click(DiePoint(0));
+  EXPECT_TRUE(Selected(0));
+}

@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "game/dice.h"
+#include "game/game_state.h"
+#include "game/turn_controller.h"
+#include "game/white_pegs.h"
+#include "platform/random_source.h"
+#include "support/dice_control.h"
+#include "support/displayless_main_window.h"
+#include "support/throw_recorder.h"
+
+namespace {
+
+class TurnPassingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGameState();
+    SeedRandom(3);
+  }
+
+  static void Claim(int seat, std::initializer_list<int> columns) {
+    for (const int column : columns) {
+      g_nProgress[seat][column] = g_nColumnHeight[column];
+    }
+  }
+
+  DisplaylessMainWindow window;
+  ThrowRecorder recorder;
+};
+
+}  // namespace
+
+TEST_F(TurnPassingTest, TheNextSeatGetsAFreshTurn) {
+  g_nPlayers = 3;
+  g_nCurrentPlayer = 2;
+  g_WhitePegs.Advance(7);
+  g_bPairPlayed = 1;
+  g_bStopPressed = 1;
+  g_Dice[1].m_bSelected = 1;
+  NextPlayer();
+  EXPECT_EQ(g_nCurrentPlayer, 0);
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+  EXPECT_EQ(g_bPairPlayed, 0);
+  EXPECT_EQ(g_bStopPressed, 0);
+  for (const CDie& die : g_Dice) {
+    EXPECT_EQ(die.m_bSelected, 0);
+    EXPECT_GE(die.m_nValue, 1);
+  }
+  EXPECT_EQ(recorder.Throws().size(), 1u);
+  EXPECT_EQ(g_nWinner, 0);
+}
+
+TEST_F(TurnPassingTest, TheLowestSeatWithEnoughClaimsWinsAtThePassOfTheTurn) {
+  g_nPlayers = 4;
+  Claim(1, {2, 3});
+  Claim(3, {4, 5});
+  g_nCurrentPlayer = 3;
+  NextPlayer();
+  EXPECT_EQ(g_nWinner, 0);
+
+  // Two columns to win, set in the middle of the game.
+  g_nColumnsToWin = 2;
+  NextPlayer();
+  EXPECT_EQ(g_nWinner, 2);
+  // Once won, the winner stays, whatever the claims become.
+  Claim(0, {6, 7, 8});
+  CheckWinner();
+  EXPECT_EQ(g_nWinner, 2);
+}
+
+TEST_F(TurnPassingTest, AWinThatClaimsTheLastColumnsEndsThePassing) {
+  // Four seats with two claims each; seat 0's stop takes the three left.
+  g_nPlayers = 4;
+  Claim(0, {2, 3, 7, 11, 12});
+  Claim(1, {4, 5});
+  Claim(2, {6, 8});
+  Claim(3, {9, 10});
+  NextPlayer();
+  EXPECT_EQ(g_nWinner, 1);
+  EXPECT_EQ(g_bNoWinner, 0);
+  EXPECT_EQ(g_nCurrentPlayer, 1);
+  EXPECT_EQ(recorder.Throws().size(), 1u);
+  EXPECT_TRUE(IsGameOver());
+}
+
+TEST_F(TurnPassingTest, EveryColumnClaimedAndNobodyWinning) {
+  g_nPlayers = 4;
+  g_nColumnsToWin = 4;
+  Claim(0, {2, 3, 4});
+  Claim(1, {5, 6, 7});
+  Claim(2, {8, 9, 10});
+  Claim(3, {11, 12});
+  g_nCurrentPlayer = 3;
+  window.ResetPresents();
+  NextPlayer();
+  EXPECT_EQ(g_bNoWinner, 1);
+  EXPECT_EQ(g_nWinner, 0);
+  EXPECT_TRUE(IsGameOver());
+  EXPECT_EQ(g_nCurrentPlayer, 0);
+  EXPECT_EQ(recorder.Throws().size(), 1u);
+  // One throw, its repaint, and the repaint that shows the ending.
+  EXPECT_EQ(window.Presents(), 48 + 1 + 1);
+}
+
+TEST_F(TurnPassingTest, OneOpenColumnKeepsTheTurnPassingUntilAThrowCanUseIt) {
+  g_nPlayers = 4;
+  g_nColumnsToWin = 4;
+  Claim(0, {2, 3, 4});
+  Claim(1, {5, 6, 8});
+  Claim(2, {9, 10, 11});
+  Claim(3, {12});  // only 7 is open
+  SeedRandom(FindSeed([](std::uint32_t seed) {
+    return !HasPairSum(ThrowAfterSeed(seed), 7) && !HasPairSum(ThrowAfterSeed(seed, 48), 7);
+  }));
+  NextPlayer();
+  EXPECT_EQ(g_bNoWinner, 0);
+  EXPECT_TRUE(g_WhitePegs.CanMove());
+  const auto& throws = recorder.Throws();
+  ASSERT_GE(throws.size(), 3u);
+  for (std::size_t i = 0; i + 1 < throws.size(); ++i) {
+    EXPECT_FALSE(throws[i].bPlayable);
+  }
+  EXPECT_TRUE(throws.back().bPlayable);
+  EXPECT_EQ(throws.back().nSeat, g_nCurrentPlayer);
+}

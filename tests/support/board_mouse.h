@@ -1,0 +1,43 @@
+// A person's left button on the board: presses, releases, double-clicks and
+// moves at board points, delivered to a board view as the window system does.
+#pragma once
+
+#include "board/layout.h"
+#include "game/varnel_view.h"
+#include "platform/types.h"
+
+// The middle of a die's place, of each button, and a point on the board that
+// is on neither a die nor a button.
+CPoint DiePoint(int die);
+constexpr CPoint kStopPoint = {17, 238};
+constexpr CPoint kRollPoint = {460, 238};
+constexpr CPoint kBoardPoint = {240, 120};
+
+class BoardMouse {
+ public:
+  void Press(CPoint point) { m_view.OnLButtonDown(0, point); }
+  void Release(CPoint point) { m_view.OnLButtonUp(0, point); }
+  void DoubleClickMessage(CPoint point) { m_view.OnLButtonDblClk(0, point); }
+  void Move(CPoint point) { m_view.OnMouseMove(0, point); }
+
+  void Click(CPoint point) {
+    Press(point);
+    Release(point);
+  }
+  // A double-click arrives as press, release, double-click, release.
+  void DoubleClick(CPoint point) {
+    Click(point);
+    DoubleClickMessage(point);
+    Release(point);
+  }
+  // Picks the first die with a click and double-clicks the second.
+  void PlayPair(int first, int second) {
+    Click(DiePoint(first));
+    DoubleClick(DiePoint(second));
+  }
+
+  CVarnelView& View() { return m_view; }
+
+ private:
+  CVarnelView m_view;
+};

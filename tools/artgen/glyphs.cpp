@@ -1,15 +1,25 @@
 #include "glyphs.h"
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
+// The glyph for a letter, null for a blank; a letter without a glyph, or a
+// glyph drawn with rows of the wrong number or width, stops the generator.
 const PixelGlyph* Find(const PixelFont& font, char letter) {
   for (const PixelGlyph& glyph : font.glyphs) {
-    if (glyph.letter == letter) {
-      return &glyph;
+    if (glyph.letter != letter) {
+      continue;
     }
+    const bool even = std::all_of(glyph.rows.begin(), glyph.rows.end(), [&](std::string_view row) {
+      return row.size() == glyph.rows.front().size();
+    });
+    if (static_cast<int>(glyph.rows.size()) != font.height || !even) {
+      throw std::invalid_argument(std::string("misdrawn glyph '") + letter + "'");
+    }
+    return &glyph;
   }
   if (letter == ' ') {
     return nullptr;

@@ -59,12 +59,25 @@ void DrawPipSlot(Canvas& canvas, int x, int y, std::uint8_t dieInk, std::uint8_t
 }
 
 void DrawDieBody(Canvas& canvas, int x, int y, bool black) {
+  // A rim two pixels wide gives the die its edge: shaded along the lower
+  // right of a white die, lit along the upper left of a black one.
   const RoundRect outline = {x, y, kDieWidth, kDieHeight, {9, 9, 9, 9}};
+  const RoundRect face = outline.Inset(2);
   for (int row = y; row < y + kDieHeight; ++row) {
     for (int column = x; column < x + kDieWidth; ++column) {
-      if (outline.Contains(column, row)) {
-        canvas.Set(column, row, black ? kBlack : kWhite);
+      if (!outline.Contains(column, row)) {
+        continue;
       }
+      const int towardLowerRight = Offset(column - x, kDieWidth) + Offset(row - y, kDieHeight);
+      std::uint8_t ink = black ? kBlack : kWhite;
+      if (!face.Contains(column, row)) {
+        if (black && towardLowerRight < 0) {
+          ink = kGrey;
+        } else if (!black && towardLowerRight > 0) {
+          ink = kLightGrey;
+        }
+      }
+      canvas.Set(column, row, ink);
     }
   }
 }

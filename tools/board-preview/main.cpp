@@ -20,6 +20,26 @@ namespace {
 
 constexpr unsigned kSeed = 20240611;
 
+// The state the program starts with, before the first throw.
+void ResetGame() {
+  g_nPlayers = 2;
+  g_nCurrentPlayer = 0;
+  g_nWinner = 0;
+  g_bNoWinner = 0;
+  for (auto& row : g_nProgress) {
+    for (int& cell : row) {
+      cell = 0;
+    }
+  }
+  g_bPairPlayed = g_bRollPressed = g_bStopPressed = g_bDieClicked = g_bBoardDrawn = 0;
+  for (CDie& die : g_Dice) {
+    die.m_bSelected = 0;
+    die.m_bRedraw = 0;
+    die.m_nValue = 0;
+  }
+  g_WhitePegs.Clear();
+}
+
 // The main window's client area: the view at (2, 2) behind its edge.
 struct Window {
   CWinApp app;
@@ -144,6 +164,7 @@ int main(int argc, char** argv) {
   };
   bool ok = true;
   for (const auto& [name, setUp] : positions) {
+    ResetGame();
     Window window;
     setUp(window);
     const QImage board = window.Board();

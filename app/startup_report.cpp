@@ -6,6 +6,10 @@
 
 namespace {
 
+bool Wanted() {
+  return std::getenv("TUMBLEROAD_REPORT_STARTUP") != nullptr;
+}
+
 std::chrono::steady_clock::time_point g_mainEntered = std::chrono::steady_clock::now();
 
 }  // namespace
@@ -15,7 +19,7 @@ void MarkMainEntered() {
 }
 
 void ReportFirstPaint() {
-  if (std::getenv("TUMBLEROAD_REPORT_STARTUP") == nullptr) {
+  if (!Wanted()) {
     return;
   }
   using std::chrono::duration_cast;
@@ -27,4 +31,10 @@ void ReportFirstPaint() {
   std::fprintf(stderr,
                "tumbleroad: first board paint at %lld us since the epoch, %.1f ms after main\n",
                static_cast<long long>(wallClock.count()), sinceMain.count() / 1000.0);
+}
+
+void ReportOpeningThrow(double milliseconds) {
+  if (Wanted()) {
+    std::fprintf(stderr, "tumbleroad: opening throw of four dice took %.1f ms\n", milliseconds);
+  }
 }

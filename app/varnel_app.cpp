@@ -51,7 +51,10 @@ BOOL CVarnelApp::InitInstance() {
 
   const std::uint32_t seed =
       m_cmdInfo.m_seed.value_or(static_cast<std::uint32_t>(std::time(nullptr)));
+  QElapsedTimer throwTime;
+  throwTime.start();
   frame->HandleInput([seed] { PrepareFirstGame(seed); });
+  ReportOpeningThrow(throwTime.nsecsElapsed() / 1e6);
   return frame->IsClosed() ? FALSE : TRUE;
 }
 

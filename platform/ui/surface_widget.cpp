@@ -14,8 +14,8 @@
 
 namespace {
 
-// About sixty frames a second: one refresh of a common display.
-constexpr qint64 kFrameNanoseconds = 1'000'000'000 / 60;
+// About sixty frames a second.
+qint64 g_frameNanoseconds = 1'000'000'000 / 60;
 
 UINT KeyStateFlags(const QMouseEvent* event) {
   UINT flags = 0;
@@ -39,6 +39,10 @@ UINT KeyStateFlags(const QMouseEvent* event) {
 }
 
 }  // namespace
+
+void SetFramePacing(std::chrono::nanoseconds frame) {
+  g_frameNanoseconds = std::max<qint64>(frame.count(), 0);
+}
 
 int SurfaceScale(qreal devicePixelRatio) {
   return std::max(1, static_cast<int>(std::lround(devicePixelRatio)));
@@ -70,9 +74,10 @@ void CSurfaceWidget::FitToScreen() {
 void CSurfaceWidget::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   FitToScreen();
-  if (QWindow* window = this->window()->windowHandle()) {
-    connect(
-        window, &QWindow::screenChanged, this, [this] { FitToScreen(); }, Qt::UniqueConnection);
+  QWindow* window = this->window()->windowHandle();
+  if (window != nullptr && !m_bFollowingScreen) {
+    m_bFollowingScreen = true;
+    connect(window, &QWindow::screenChanged, this, [this] { FitToScreen(); });
   }
 }
 
@@ -81,7 +86,7 @@ void CSurfaceWidget::Present() {
     return;
   }
   if (m_sinceFrame.isValid()) {
-    while (m_sinceFrame.nsecsElapsed() < kFrameNanoseconds) {
+    while (m_sinceFrame.nsecsElapsed() < g_frameNanoseconds) {
       QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
       std::this_thread::sleep_for(std::chrono::milliseconds{1});
     }

@@ -6,6 +6,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <chrono>
 
 #include "platform/types.h"
 #include "platform/wnd.h"
@@ -16,6 +17,10 @@ int SurfaceScale(qreal devicePixelRatio);
 
 // The surface pixel under a point given in the widget's logical coordinates.
 CPoint SurfacePointAt(QPointF logical, qreal devicePixelRatio, int scale);
+
+// The least time a presented frame stays on the screen: one refresh of a
+// common display. Tests, which nobody watches, set it to zero.
+void SetFramePacing(std::chrono::nanoseconds frame);
 
 class CSurfaceWidget : public QWidget, public CWndScreen {
  public:

@@ -1,0 +1,142 @@
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QWindow>
+
+#include "app/main_frame.h"
+#include "platform/ui/help_window.h"
+#include "shell_test_support.h"
+
+namespace {
+
+CHelpWindow* OpenHelpWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* help = dynamic_cast<CHelpWindow*>(widget); help && help->isVisible()) {
+      return help;
+    }
+  }
+  return nullptr;
+}
+
+void WriteFile(const QString& path, const QByteArray& content) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(content);
+}
+
+class HelpTest : public ::testing::Test {
+ protected:
+  void TearDown() override { WinHelp(nullptr, QString(), HELP_QUIT); }
+};
+
+TEST_F(HelpTest, BookIsFoundByTheHelpFileNameInTheFirstFolderThatHasIt) {
+  QTemporaryDir first;
+  QTemporaryDir second;
+  WriteFile(second.filePath("TumbleroadHlp.html"), "<html></html>");
+  const QStringList folders = {first.path(), second.path()};
+  EXPECT_EQ(FindHelpBook("TumbleroadHlp.hlp", folders), second.filePath("TumbleroadHlp.html"));
+  WriteFile(first.filePath("TumbleroadHlp.html"), "<html></html>");
+  EXPECT_EQ(FindHelpBook("TumbleroadHlp.hlp", folders), first.filePath("TumbleroadHlp.html"));
+  // Only the name counts: a folder in it cannot lead elsewhere.
+  EXPECT_EQ(FindHelpBook("/elsewhere/TumbleroadHlp.hlp", folders),
+            first.filePath("TumbleroadHlp.html"));
+  EXPECT_TRUE(FindHelpBook("Other.hlp", folders).isEmpty());
+  EXPECT_TRUE(FindHelpBook("TumbleroadHlp.hlp", {}).isEmpty());
+}
+
+TEST_F(HelpTest, InstalledProgramLooksInTheSharedDataFolder) {
+  const QStringList folders = HelpDirectories();
+  ASSERT_EQ(folders.size(), 2);
+  EXPECT_TRUE(folders[0].endsWith("/help"));
+  EXPECT_TRUE(folders[1].endsWith("/share/tumbleroad/help"));
+}
+
+TEST_F(HelpTest, AMissingBookIsReportedAndNothingElseChanges) {
+  QWidget owner;
+  ModalWatcher watcher;
+  EXPECT_FALSE(WinHelp(&owner, "NoSuchBook.hlp", HELP_FINDER));
+  EXPECT_TRUE(watcher.Seen());
+  EXPECT_TRUE(watcher.Text().contains("NoSuchBook.hlp"));
+  EXPECT_EQ(OpenHelpWindow(), nullptr);
+}
+
+TEST_F(HelpTest, EveryLinkOfTheBookLeadsToAPageOfIt) {
+  const QString contents = FindHelpBook(kHelpFile, HelpDirectories());
+  ASSERT_FALSE(contents.isEmpty());
+  const QDir book = QFileInfo(contents).dir();
+  const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)"));
+  int pages = 0;
+  for (const QString& page : book.entryList({"*.html"})) {
+    ++pages;
+    QFile file(book.filePath(page));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    EXPECT_TRUE(html.contains("<title>")) << page.toStdString();
+    for (const auto& match : link.globalMatch(html)) {
+      EXPECT_TRUE(book.exists(match.captured(1)))
+          << page.toStdString() << " links to " << match.captured(1).toStdString();
+    }
+  }
+  EXPECT_GE(pages, 4);
+}
+
+TEST_F(HelpTest, OneHelpWindowShowsTheContentsAndQuitClosesIt) {
+  EXPECT_TRUE(WinHelp(nullptr, kHelpFile, HELP_FINDER));
+  CHelpWindow* help = OpenHelpWindow();
+  ASSERT_NE(help, nullptr);
+  EXPECT_EQ(help->windowTitle(), QStringLiteral("Tumbleroad Help"));
+  help->Browser()->setSource(QUrl(QStringLiteral("rules.html")));
+  EXPECT_TRUE(WinHelp(nullptr, kHelpFile, HELP_FINDER));
+  EXPECT_EQ(OpenHelpWindow(), help) << "a second help window";
+  EXPECT_EQ(help->windowTitle(), QStringLiteral("Tumbleroad Help"));
+  EXPECT_TRUE(WinHelp(nullptr, QString(), HELP_QUIT));
+  EXPECT_EQ(OpenHelpWindow(), nullptr);
+}
+
+// Records whether Qt's modality blocks a window.
+class BlockedState : public QObject {
+ public:
+  bool m_bBlocked = false;
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::WindowBlocked) {
+      m_bBlocked = true;
+    } else if (event->type() == QEvent::WindowUnblocked) {
+      m_bBlocked = false;
+    }
+    return false;
+  }
+};
+
+TEST_F(HelpTest, HelpAskedForFromAModalDialogCanBeUsedWhileTheDialogStaysOpen) {
+  QDialog dialog;
+  dialog.setWindowModality(Qt::ApplicationModal);
+  dialog.show();
+  ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+
+  // Help opened once before the dialog came up, then asked for again from it.
+  WinHelp(nullptr, QString(), HELP_QUIT);
+  dialog.hide();
+  ASSERT_TRUE(WinHelp(nullptr, kHelpFile, HELP_FINDER));
+  CHelpWindow* help = OpenHelpWindow();
+  ASSERT_NE(help, nullptr);
+  BlockedState state;
+  help->installEventFilter(&state);
+  dialog.show();
+  ASSERT_TRUE(state.m_bBlocked) << "the check itself does not see modality";
+
+  ASSERT_TRUE(WinHelp(nullptr, kHelpFile, HELP_FINDER));
+  EXPECT_FALSE(state.m_bBlocked);
+  EXPECT_TRUE(dialog.isVisible());
+
+  // Once the dialog is gone the help window stays and stands on nothing.
+  dialog.hide();
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_EQ(help->windowHandle()->transientParent(), nullptr);
+}
+
+}  // namespace

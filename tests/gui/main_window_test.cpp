@@ -1,0 +1,173 @@
+#include <QAction>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTest>
+#include <vector>
+
+#include "board/bitmap_ids.h"
+#include "game/game_state.h"
+#include "platform/bitmap.h"
+#include "res/resource.h"
+#include "shell_test_support.h"
+
+namespace {
+
+struct ExpectedItem {
+  const char* text;  // empty for a separator
+  UINT nID;
+};
+
+struct ExpectedPopup {
+  const char* text;
+  std::vector<ExpectedItem> items;
+};
+
+using MainWindowTest = ShellTest;
+
+TEST_F(MainWindowTest, MenuHoldsExactlyTheGameOptionsAndHelpItems) {
+  Start();
+  const std::vector<ExpectedPopup> expected = {
+      {"&Game", {{"&New\tF2", ID_FILE_NEW}, {"", 0}, {"E&xit", ID_APP_EXIT}}},
+      {"&Options",
+       {{"&Number of Columns", ID_OPTIONS_COLUMNS},
+        {"&Players", ID_OPTIONS_PLAYERS},
+        {"Number of Players", ID_OPTIONS_NUM_PLAYERS}}},
+      {"&Help", {{"&Help Topics", ID_HELP_FINDER}, {"", 0}, {"&About Tumbleroad.", ID_APP_ABOUT}}},
+  };
+  const auto* bar = Window()->findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  const QList<QAction*> popups = bar->actions();
+  ASSERT_EQ(popups.size(), static_cast<qsizetype>(expected.size()));
+  for (std::size_t p = 0; p < expected.size(); ++p) {
+    EXPECT_EQ(popups[p]->text(), QString::fromUtf8(expected[p].text));
+    const QList<QAction*> items = popups[p]->menu()->actions();
+    ASSERT_EQ(items.size(), static_cast<qsizetype>(expected[p].items.size())) << expected[p].text;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+      const ExpectedItem& want = expected[p].items[static_cast<std::size_t>(i)];
+      EXPECT_EQ(items[i]->isSeparator(), want.nID == 0) << want.text;
+      if (want.nID != 0) {
+        EXPECT_EQ(items[i]->text(), QString::fromUtf8(want.text));
+        EXPECT_EQ(items[i]->data().toUInt(), want.nID) << want.text;
+        EXPECT_TRUE(items[i]->isEnabled()) << want.text;
+        EXPECT_FALSE(items[i]->isCheckable()) << want.text;
+      }
+    }
+  }
+}
+
+TEST_F(MainWindowTest, CaptionIconAndFixedSizeFollowTheBoard) {
+  Start();
+  QWidget* window = Window();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Tumbleroad"));
+  EXPECT_FALSE(window->windowIcon().isNull());
+  EXPECT_GE(window->windowIcon().availableSizes().size(), 2);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+
+  // The client area is the 480 × 480 board behind a 2-pixel edge, under the menu bar.
+  EXPECT_EQ(Frame()->ClientWidth(), 484);
+  EXPECT_EQ(Frame()->ClientHeight(), 484);
+  const auto* bar = window->findChild<QMenuBar*>();
+  EXPECT_EQ(window->size(), QSize(484, 484 + bar->height()));
+  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+
+  window->resize(800, 900);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window->size(), QSize(484, 484 + bar->height()));
+}
+
+TEST_F(MainWindowTest, CaptionNeverChanges) {
+  Start();
+  Frame()->OnCommand(ID_FILE_NEW);
+  g_nWinner = 1;
+  Frame()->OnCommand(ID_FILE_NEW);
+  EXPECT_EQ(Window()->windowTitle(), QStringLiteral("Tumbleroad"));
+}
+
+TEST_F(MainWindowTest, BoardLiesInsideASunkenEdgeAtTwoTwo) {
+  Start();
+  const QImage& surface = *Frame()->ClientSurface();
+  CBitmap board;
+  ASSERT_TRUE(board.LoadBitmap(IDB_BOARD));
+  // Points of the olive field that nothing is painted over.
+  for (const QPoint point : {QPoint(100, 8), QPoint(200, 30), QPoint(20, 150), QPoint(470, 300)}) {
+    EXPECT_EQ(surface.pixel(point + QPoint(2, 2)), board.Image()->pixel(point)) << point.x();
+  }
+  EXPECT_EQ(surface.pixel(0, 100), qRgb(128, 128, 128));
+  EXPECT_EQ(surface.pixel(1, 100), qRgb(0, 0, 0));
+  EXPECT_EQ(surface.pixel(483, 100), qRgb(255, 255, 255));
+  EXPECT_EQ(surface.pixel(482, 100), qRgb(192, 192, 192));
+  EXPECT_EQ(surface.pixel(100, 483), qRgb(255, 255, 255));
+}
+
+TEST_F(MainWindowTest, ScreenShowsTheSurfacePixelForPixel) {
+  Start();
+  const QImage shown =
+      Frame()->SurfaceWidget()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  EXPECT_EQ(shown, *Frame()->ClientSurface());
+}
+
+TEST_F(MainWindowTest, WindowIsCentredOnTheScreen) {
+  Start();
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const QRect outer = Window()->frameGeometry();
+  EXPECT_EQ(outer.topLeft(), screen.topLeft() + CentredWindowOrigin(screen.size(), outer.size()));
+}
+
+TEST(WindowPlacement, CentringTruncatesTowardZeroOnSmallScreens) {
+  EXPECT_EQ(CentredWindowOrigin({1280, 1024}, {490, 528}), QPoint(395, 248));
+  EXPECT_EQ(CentredWindowOrigin({1281, 1025}, {490, 528}), QPoint(395, 248));
+  // One pixel too small gives 0, two give -1: the window keeps its size.
+  EXPECT_EQ(CentredWindowOrigin({489, 527}, {490, 528}), QPoint(0, 0));
+  EXPECT_EQ(CentredWindowOrigin({488, 526}, {490, 528}), QPoint(-1, -1));
+  EXPECT_EQ(CentredWindowOrigin({485, 520}, {490, 528}), QPoint(-2, -4));
+}
+
+TEST(ScreenScale, BoardIsShownAtTheNearestWholeScale) {
+  EXPECT_EQ(SurfaceScale(1.0), 1);
+  EXPECT_EQ(SurfaceScale(1.25), 1);
+  EXPECT_EQ(SurfaceScale(1.5), 2);
+  EXPECT_EQ(SurfaceScale(2.0), 2);
+  EXPECT_EQ(SurfaceScale(3.0), 3);
+  EXPECT_EQ(SurfaceScale(0.5), 1);
+}
+
+TEST(ScreenScale, MousePositionsMapBackToSurfacePixels) {
+  EXPECT_EQ(SurfacePointAt({10, 20}, 1.0, 1).x, 10);
+  // At ratio 2 and scale 2 logical pixels are surface pixels; halves round down.
+  EXPECT_EQ(SurfacePointAt({10.5, 20.75}, 2.0, 2).x, 10);
+  EXPECT_EQ(SurfacePointAt({10.5, 20.75}, 2.0, 2).y, 20);
+  // At ratio 1.5 the board is drawn at scale 2: logical 3 is device 4.5, surface 2.
+  EXPECT_EQ(SurfacePointAt({3, 0}, 1.5, 2).x, 2);
+  EXPECT_EQ(SurfacePointAt({482.9, 0}, 1.5, 2).x, 362);
+  // At ratio 1.25 the scale stays 1: logical 8 is device 10.
+  EXPECT_EQ(SurfacePointAt({8, 8}, 1.25, 1).y, 10);
+  EXPECT_EQ(SurfacePointAt({-0.5, 0}, 1.0, 1).x, -1);
+}
+
+TEST_F(MainWindowTest, F2StartsANewGameAndF1OpensHelp) {
+  Start();
+  g_nProgress[0][7] = 5;
+  g_nWinner = 1;
+  QTest::keyClick(Window(), Qt::Key_F2);
+  EXPECT_EQ(g_nProgress[0][7], 0);
+  EXPECT_EQ(g_nWinner, 0);
+
+  // F2 with a modifier is not the accelerator.
+  g_nProgress[0][7] = 5;
+  QTest::keyClick(Window(), Qt::Key_F2, Qt::ShiftModifier);
+  EXPECT_EQ(g_nProgress[0][7], 5);
+
+  QTest::keyClick(Window(), Qt::Key_F1);
+  bool helpShown = false;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    helpShown = helpShown || (widget->isVisible() && widget->windowTitle() == "Tumbleroad Help");
+  }
+  EXPECT_TRUE(helpShown);
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+// The program's shell started for real under the offscreen platform, and the
+// helpers its tests share: a fixed seed, the expected opening throw, and a
+// watcher that closes the next modal window once it is up.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <array>
+#include <chrono>
+
+#include "app/main_frame.h"
+#include "app/varnel_app.h"
+#include "platform/frame_pause.h"
+#include "platform/random_source.h"
+#include "platform/ui/surface_widget.h"
+#include "platform/ui/win_help.h"
+#include "support/displayless_main_window.h"
+
+constexpr std::uint32_t kTestSeed = 20240;
+
+inline CCommandLineInfo WithSeed(std::uint32_t seed) {
+  CCommandLineInfo info;
+  info.m_seed = seed;
+  return info;
+}
+
+// The four faces the opening throw leaves for a seed: each die draws twelve
+// faces and keeps the last one.
+inline std::array<int, 4> OpeningFaces(std::uint32_t seed) {
+  SeedRandom(seed);
+  std::array<int, 4> faces{};
+  for (int& face : faces) {
+    for (int draw = 0; draw < 12; ++draw) {
+      face = DrawRandom() % 6 + 1;
+    }
+  }
+  return faces;
+}
+
+// Closes the first modal window (dialog or message box) that comes up while
+// it is alive, and keeps its caption and, for a message box, its text.
+class ModalWatcher {
+ public:
+  ModalWatcher() {
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+      auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+      if (dialog == nullptr) {
+        return;
+      }
+      m_timer.stop();
+      m_bSeen = true;
+      m_caption = dialog->windowTitle();
+      if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+        m_text = box->text();
+      }
+      dialog->reject();
+    });
+    m_timer.start(1);
+  }
+
+  bool Seen() const { return m_bSeen; }
+  const QString& Caption() const { return m_caption; }
+  const QString& Text() const { return m_text; }
+
+ private:
+  QTimer m_timer;
+  bool m_bSeen = false;
+  QString m_caption;
+  QString m_text;
+};
+
+class ShellTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ResetGameState();
+    SetFramePause(std::chrono::milliseconds{0});
+    SetFramePacing(std::chrono::nanoseconds{0});
+  }
+  void TearDown() override {
+    WinHelp(nullptr, QString(), HELP_QUIT);
+    m_app.ExitInstance();
+  }
+
+  void Start(const CCommandLineInfo& info = WithSeed(kTestSeed)) {
+    m_app.SetCommandLine(info);
+    ASSERT_TRUE(m_app.InitInstance()) << m_app.StartupError().toStdString();
+  }
+
+  CMainFrame* Frame() const { return m_app.MainFrame(); }
+  QWidget* Window() const { return Frame()->GetSafeHwnd(); }
+
+  CVarnelApp m_app;
+};

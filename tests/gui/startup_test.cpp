@@ -1,0 +1,111 @@
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "game/dice.h"
+#include "game/game_state.h"
+#include "game/white_pegs.h"
+#include "shell_test_support.h"
+
+namespace {
+
+using StartupTest = ShellTest;
+
+TEST_F(StartupTest, OpensOnSeatZerosFirstThrowOfATwoPersonGame) {
+  g_nCurrentPlayer = 1;
+  g_bBoardDrawn = 0;
+  Start(WithSeed(kTestSeed));
+  EXPECT_EQ(AfxGetApp()->m_pMainWnd, Frame());
+  EXPECT_TRUE(Window()->isVisible());
+  EXPECT_EQ(g_bBoardDrawn, 1);
+
+  const std::array<int, 4> faces = OpeningFaces(kTestSeed);
+  for (int d = 0; d < 4; ++d) {
+    EXPECT_EQ(g_Dice[d].m_nValue, faces[d]) << "die " << d;
+    EXPECT_EQ(g_Dice[d].m_bSelected, 0);
+  }
+  EXPECT_EQ(g_nCurrentPlayer, 0);
+  EXPECT_EQ(g_nPlayers, 2);
+  EXPECT_EQ(g_nColumnsToWin, 3);
+  EXPECT_EQ(g_nWinner, 0);
+  EXPECT_EQ(g_bPairPlayed, 0);
+  EXPECT_EQ(g_WhitePegs.Get(0, 0), 0);
+  for (const auto& row : g_nProgress) {
+    for (const int cell : row) {
+      EXPECT_EQ(cell, 0);
+    }
+  }
+}
+
+TEST_F(StartupTest, TheSameSeedReplaysTheSameOpeningThrow) {
+  Start(WithSeed(7));
+  const int first[4] = {g_Dice[0].m_nValue, g_Dice[1].m_nValue, g_Dice[2].m_nValue,
+                        g_Dice[3].m_nValue};
+  m_app.ExitInstance();
+  Start(WithSeed(7));
+  for (int d = 0; d < 4; ++d) {
+    EXPECT_EQ(g_Dice[d].m_nValue, first[d]);
+  }
+}
+
+TEST_F(StartupTest, AReadableFileStartsTheGameAsUsual) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("anything.txt");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("not read");
+  file.close();
+  CCommandLineInfo info = WithSeed(kTestSeed);
+  info.m_nShellCommand = CCommandLineInfo::FileOpen;
+  info.m_strFileName = path;
+  Start(info);
+  EXPECT_TRUE(Window()->isVisible());
+  EXPECT_EQ(g_Dice[0].m_nValue, OpeningFaces(kTestSeed)[0]);
+}
+
+TEST_F(StartupTest, AFileThatCannotBeOpenedFailsStartUpWithoutAWindow) {
+  QTemporaryDir dir;
+  for (const QString& path : {dir.filePath("missing.txt"), dir.path()}) {
+    CCommandLineInfo info = WithSeed(kTestSeed);
+    info.m_nShellCommand = CCommandLineInfo::FileOpen;
+    info.m_strFileName = path;
+    m_app.SetCommandLine(info);
+    g_Dice[0].m_nValue = 1;
+    EXPECT_FALSE(m_app.InitInstance()) << path.toStdString();
+    EXPECT_TRUE(m_app.StartupError().contains(path)) << m_app.StartupError().toStdString();
+    EXPECT_EQ(Frame(), nullptr);
+    EXPECT_EQ(AfxGetApp()->m_pMainWnd, nullptr);
+    EXPECT_EQ(g_Dice[0].m_nValue, 1) << "the dice were thrown";
+  }
+}
+
+TEST_F(StartupTest, ClosingDuringTheOpeningThrowEndsCleanly) {
+  SetFramePause(std::chrono::milliseconds{2});
+  QTimer::singleShot(5, [this] {
+    ASSERT_NE(Frame(), nullptr);
+    Frame()->Close();
+  });
+  m_app.SetCommandLine(WithSeed(kTestSeed));
+  EXPECT_FALSE(m_app.InitInstance());
+  EXPECT_TRUE(m_app.StartupError().isEmpty());
+  ASSERT_NE(Frame(), nullptr);
+  EXPECT_TRUE(Frame()->IsClosed());
+  // The throw ran to its end, off the screen.
+  for (const CDie& die : g_Dice) {
+    EXPECT_GE(die.m_nValue, 1);
+  }
+  EXPECT_EQ(FramePauseLength(), std::chrono::milliseconds{0});
+}
+
+TEST_F(StartupTest, RepaintsAfterTheWindowIsGoneDrawOnlyIntoTheSurface) {
+  Start();
+  Frame()->Close();
+  ASSERT_TRUE(Frame()->IsClosed());
+  NewGame();
+  EXPECT_EQ(g_nCurrentPlayer, 0);
+  m_app.ExitInstance();
+  EXPECT_EQ(AfxGetApp()->m_pMainWnd, nullptr);
+  NewGame();
+}
+
+}  // namespace

@@ -11,7 +11,7 @@
 // play them: every one must end, with a winner or with nobody able to win.
 TEST(AllComputerGames, EveryGameEnds) {
   ResetGameState();
-  constexpr int kGames = 1500;
+  constexpr int kGames = 2000;
   // A game has at most one stop per column cell per seat, and one call per stop.
   constexpr int kMostCalls = 4 * 70;
   int noWinner = 0;

@@ -145,7 +145,7 @@ TEST(TurnRandomInput, LongStreamsOfInputKeepTheGameSound) {
     }
     NewGame();
     BoardMouse mouse;
-    const int events = window ? kEventsPerStream / 4 : kEventsPerStream;
+    const int events = window ? kEventsPerStream / 8 : kEventsPerStream;
     for (int event = 0; event < events; ++event) {
       const GameSnapshot before;
       const bool wasOver = IsGameOver();

@@ -7,6 +7,7 @@
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
+#include "support/board_setup.h"
 #include "support/dice_control.h"
 #include "support/displayless_main_window.h"
 
@@ -36,15 +37,6 @@ class ComputerMovesTest : public ::testing::Test {
     }
   }
 
-  static int HeightIn(int column) {
-    for (int slot = 0; slot < 3; ++slot) {
-      if (g_WhitePegs.Get(slot, kGetColumn) == column) {
-        return g_WhitePegs.Get(slot, kGetHeight);
-      }
-    }
-    return 0;
-  }
-
   using Frames = std::vector<std::string>;
 
   DisplaylessMainWindow window;
@@ -61,7 +53,7 @@ TEST_F(ComputerMovesTest, FirstMoveTakesADoubleFirstAndShowsBothPairs) {
   player.ChooseFirstMove();
   EXPECT_EQ(g_nRollAgainOdds, 3);
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 1);
-  EXPECT_EQ(HeightIn(7), 6);
+  EXPECT_EQ(WhitePegHeight(7), 6);
   EXPECT_EQ(frames, (Frames{"Booo", "BBoo", "--oo", "--Bo", "--BB", "----"}));
   // Both pairs played: the buttons stay as the throw left them.
   EXPECT_EQ(g_bPairPlayed, 0);
@@ -71,7 +63,7 @@ TEST_F(ComputerMovesTest, FirstMoveTakesADoubleFirstAndShowsBothPairs) {
   frames.clear();
   SetDice(1, 2, 3, 4);
   player.ChooseFirstMove();
-  EXPECT_EQ(HeightIn(5), 2);
+  EXPECT_EQ(WhitePegHeight(5), 2);
   EXPECT_EQ(frames, (Frames{"Booo", "BooB", "-oo-", "-oB-", "-BB-", "----"}));
 }
 
@@ -79,7 +71,7 @@ TEST_F(ComputerMovesTest, FirstMoveWithoutADoubleTakesTheColumnNearestTheMiddle)
   SetDice(1, 2, 4, 6);  // sums 3, 5, 7, 6, 8, 10
   player.ChooseFirstMove();
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 1);
-  EXPECT_EQ(HeightIn(7), 1);
+  EXPECT_EQ(WhitePegHeight(7), 1);
   EXPECT_EQ(frames, (Frames{"Booo", "BooB", "-oo-"}));
   EXPECT_EQ(g_bPairPlayed, 1);
 
@@ -88,8 +80,8 @@ TEST_F(ComputerMovesTest, FirstMoveWithoutADoubleTakesTheColumnNearestTheMiddle)
   frames.clear();
   SetDice(2, 3, 3, 6);  // sums 5, 5, 8, 6, 9, 9: no double in a pairing
   player.ChooseFirstMove();
-  EXPECT_EQ(HeightIn(6), 1);
-  EXPECT_EQ(HeightIn(8), 0);
+  EXPECT_EQ(WhitePegHeight(6), 1);
+  EXPECT_EQ(WhitePegHeight(8), 0);
   EXPECT_EQ(frames, (Frames{"ooBo", "oBBo", "o--o"}));
 }
 
@@ -97,7 +89,7 @@ TEST_F(ComputerMovesTest, ADoubleThatReachesTheTopPlaysOnlyOnePair) {
   g_nProgress[0][12] = 2;
   SetDice(6, 6, 6, 6);
   player.ChooseFirstMove();
-  EXPECT_EQ(HeightIn(12), 3);
+  EXPECT_EQ(WhitePegHeight(12), 3);
   EXPECT_EQ(frames, (Frames{"Booo", "BBoo", "--oo"}));
   EXPECT_EQ(g_bPairPlayed, 1);
 }
@@ -106,8 +98,8 @@ TEST_F(ComputerMovesTest, ClaimedColumnsArePassedOver) {
   g_nProgress[1][7] = 13;
   SetDice(3, 4, 2, 5);  // the double of 7 is closed; sums 7, 5, 8, 6, 9, 7
   player.ChooseFirstMove();
-  EXPECT_EQ(HeightIn(7), 0);
-  EXPECT_EQ(HeightIn(6), 1);
+  EXPECT_EQ(WhitePegHeight(7), 0);
+  EXPECT_EQ(WhitePegHeight(6), 1);
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 1);
 }
 
@@ -115,8 +107,8 @@ TEST_F(ComputerMovesTest, ADoubleOnAHeldColumnComesFirst) {
   HoldColumns({5, 7});
   SetDice(3, 4, 2, 5);
   player.ChooseMove();
-  EXPECT_EQ(HeightIn(7), 3);
-  EXPECT_EQ(HeightIn(5), 1);
+  EXPECT_EQ(WhitePegHeight(7), 3);
+  EXPECT_EQ(WhitePegHeight(5), 1);
   EXPECT_EQ(frames.back(), "----");
 }
 
@@ -124,9 +116,9 @@ TEST_F(ComputerMovesTest, HeldColumnsComeBeforeADoubleElsewhere) {
   HoldColumns({6, 8});
   SetDice(2, 4, 3, 5);  // 2 + 4 = 6, 3 + 5 = 8; pairing C is a double of 7
   player.ChooseMove();
-  EXPECT_EQ(HeightIn(6), 2);
-  EXPECT_EQ(HeightIn(8), 2);
-  EXPECT_EQ(HeightIn(7), 0);
+  EXPECT_EQ(WhitePegHeight(6), 2);
+  EXPECT_EQ(WhitePegHeight(8), 2);
+  EXPECT_EQ(WhitePegHeight(7), 0);
   EXPECT_EQ(frames, (Frames{"Booo", "BBoo", "--oo", "--Bo", "--BB", "----"}));
   EXPECT_EQ(g_bPairPlayed, 1);
 }
@@ -136,9 +128,9 @@ TEST_F(ComputerMovesTest, TheSecondPairMovesOnlyAPegItNames) {
   HoldColumns({4, 3});
   SetDice(1, 3, 3, 6);
   player.ChooseMove();
-  EXPECT_EQ(HeightIn(4), 2);
-  EXPECT_EQ(HeightIn(3), 1);
-  EXPECT_EQ(HeightIn(9), 0);
+  EXPECT_EQ(WhitePegHeight(4), 2);
+  EXPECT_EQ(WhitePegHeight(3), 1);
+  EXPECT_EQ(WhitePegHeight(9), 0);
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 2);
   EXPECT_EQ(frames.back(), "--oo");
 
@@ -148,8 +140,8 @@ TEST_F(ComputerMovesTest, TheSecondPairMovesOnlyAPegItNames) {
   HoldColumns({4, 9});
   SetDice(1, 3, 3, 6);
   player.ChooseMove();
-  EXPECT_EQ(HeightIn(4), 2);
-  EXPECT_EQ(HeightIn(9), 2);
+  EXPECT_EQ(WhitePegHeight(4), 2);
+  EXPECT_EQ(WhitePegHeight(9), 2);
   EXPECT_EQ(frames.back(), "----");
 }
 
@@ -158,9 +150,9 @@ TEST_F(ComputerMovesTest, APegOnTheTopCellIsNeverMovedAgain) {
   HoldColumns({7, 5});  // the 7 stands on cell 13
   SetDice(3, 4, 2, 5);  // pairing A is a double of 7
   player.ChooseMove();
-  EXPECT_EQ(HeightIn(7), 13);
-  EXPECT_EQ(HeightIn(5), 2);  // 3 + 2
-  EXPECT_EQ(HeightIn(9), 0);  // 4 + 5 opens no new column
+  EXPECT_EQ(WhitePegHeight(7), 13);
+  EXPECT_EQ(WhitePegHeight(5), 2);  // 3 + 2
+  EXPECT_EQ(WhitePegHeight(9), 0);  // 4 + 5 opens no new column
   EXPECT_EQ(frames, (Frames{"Booo", "BoBo", "-o-o"}));
 }
 
@@ -168,8 +160,8 @@ TEST_F(ComputerMovesTest, WithThreePegsOtherColumnsAreNeverPlayed) {
   HoldColumns({4, 5, 6});
   SetDice(3, 4, 2, 5);  // a double of 7, and 3 + 2 = 5
   player.ChooseMove();
-  EXPECT_EQ(HeightIn(5), 2);
-  EXPECT_EQ(HeightIn(7), 0);
+  EXPECT_EQ(WhitePegHeight(5), 2);
+  EXPECT_EQ(WhitePegHeight(7), 0);
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 3);
 }
 
@@ -177,7 +169,7 @@ TEST_F(ComputerMovesTest, WithNoHeldColumnInReachANewOneIsOpened) {
   HoldColumns({2});
   SetDice(3, 4, 2, 5);
   player.ChooseMove();
-  EXPECT_EQ(HeightIn(7), 2);  // the double, both pairs
+  EXPECT_EQ(WhitePegHeight(7), 2);  // the double, both pairs
   EXPECT_EQ(g_WhitePegs.Get(1, kGetColumn), 7);
   EXPECT_EQ(frames.back(), "----");
 }
@@ -187,6 +179,6 @@ TEST_F(ComputerMovesTest, UsedDiceFormNoPair) {
   HoldColumns({5});
   SetDice(0, 5, 4, 4);
   player.ChooseMove();
-  EXPECT_EQ(HeightIn(5), 1);
-  EXPECT_EQ(HeightIn(8), 1);
+  EXPECT_EQ(WhitePegHeight(5), 1);
+  EXPECT_EQ(WhitePegHeight(8), 1);
 }

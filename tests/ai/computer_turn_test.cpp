@@ -6,6 +6,7 @@
 #include "game/turn_controller.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
+#include "support/board_setup.h"
 #include "support/dice_control.h"
 #include "support/displayless_main_window.h"
 #include "support/throw_recorder.h"
@@ -24,12 +25,6 @@ class ComputerTurnTest : public ::testing::Test {
     int seat = 0;
     for (const int kind : kinds) {
       g_nPlayerType[seat++] = kind;
-    }
-  }
-
-  static void Claim(int seat, std::initializer_list<int> columns) {
-    for (const int column : columns) {
-      g_nProgress[seat][column] = g_nColumnHeight[column];
     }
   }
 

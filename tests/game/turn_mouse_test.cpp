@@ -10,6 +10,7 @@
 #include "platform/bitmap.h"
 #include "platform/random_source.h"
 #include "support/board_mouse.h"
+#include "support/board_setup.h"
 #include "support/dice_control.h"
 #include "support/displayless_main_window.h"
 #include "support/game_snapshot.h"
@@ -22,21 +23,6 @@ class TurnMouseTest : public ::testing::Test {
   void SetUp() override {
     ResetGameState();
     SeedRandom(1);
-  }
-
-  static void Claim(int seat, std::initializer_list<int> columns) {
-    for (const int column : columns) {
-      g_nProgress[seat][column] = g_nColumnHeight[column];
-    }
-  }
-
-  static int HeightIn(int column) {
-    for (int slot = 0; slot < 3; ++slot) {
-      if (g_WhitePegs.Get(slot, kGetColumn) == column) {
-        return g_WhitePegs.Get(slot, kGetHeight);
-      }
-    }
-    return 0;
   }
 
   static bool Selected(int die) { return g_Dice[die].m_bSelected == 1; }
@@ -71,8 +57,8 @@ TEST_F(TurnMouseTest, AWholeGameBetweenTwoPeople) {
     mouse.PlayPair(0, 1);
     EXPECT_EQ(g_bPairPlayed, 1);
     mouse.PlayPair(2, 3);
-    EXPECT_EQ(HeightIn(2), height);
-    EXPECT_EQ(HeightIn(12), height);
+    EXPECT_EQ(WhitePegHeight(2), height);
+    EXPECT_EQ(WhitePegHeight(12), height);
     for (const CDie& die : g_Dice) {
       EXPECT_EQ(die.m_nValue, 0);
     }
@@ -112,7 +98,7 @@ TEST_F(TurnMouseTest, AWholeGameBetweenTwoPeople) {
   SetDice(1, 2, 1, 2);
   mouse.PlayPair(0, 1);
   mouse.PlayPair(2, 3);
-  EXPECT_EQ(HeightIn(3), 5);
+  EXPECT_EQ(WhitePegHeight(3), 5);
   EXPECT_TRUE(Selected(2));
   EXPECT_TRUE(Selected(3));
   EXPECT_EQ(g_nWinner, 0);
@@ -178,7 +164,7 @@ TEST_F(TurnMouseTest, ARefusedPairStaysSelectedUntilThePlayerPicksAnother) {
 
   mouse.Click(DiePoint(1));  // drop the 4
   mouse.DoubleClick(DiePoint(2));
-  EXPECT_EQ(HeightIn(4), 1);
+  EXPECT_EQ(WhitePegHeight(4), 1);
   EXPECT_EQ(g_Dice[0].m_nValue, 0);
   EXPECT_EQ(g_Dice[2].m_nValue, 0);
   EXPECT_EQ(g_Dice[1].m_nValue, 4);
@@ -212,7 +198,7 @@ TEST_F(TurnMouseTest, ADoubleClickArrivesAsPressReleaseDoubleClickRelease) {
   mouse.Release(DiePoint(1));
   EXPECT_EQ(g_bDieClicked, 0);
   mouse.DoubleClickMessage(DiePoint(1));
-  EXPECT_EQ(HeightIn(5), 1);
+  EXPECT_EQ(WhitePegHeight(5), 1);
   EXPECT_EQ(g_Dice[0].m_nValue, 0);
   EXPECT_EQ(g_Dice[1].m_nValue, 0);
   EXPECT_FALSE(Selected(0));
@@ -366,7 +352,7 @@ TEST_F(TurnMouseTest, AStopThatClaimsTheLastColumnWithoutAWinnerEndsTheGame) {
   g_nCurrentPlayer = 3;
   SetDice(6, 6, 1, 2);
   mouse.PlayPair(0, 1);
-  EXPECT_EQ(HeightIn(12), 3);
+  EXPECT_EQ(WhitePegHeight(12), 3);
   mouse.Click(kStopPoint);
   EXPECT_EQ(g_bNoWinner, 1);
   EXPECT_EQ(g_nWinner, 0);

@@ -5,6 +5,7 @@
 #include "game/turn_controller.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
+#include "support/board_setup.h"
 #include "support/dice_control.h"
 #include "support/displayless_main_window.h"
 #include "support/throw_recorder.h"
@@ -16,12 +17,6 @@ class TurnPassingTest : public ::testing::Test {
   void SetUp() override {
     ResetGameState();
     SeedRandom(3);
-  }
-
-  static void Claim(int seat, std::initializer_list<int> columns) {
-    for (const int column : columns) {
-      g_nProgress[seat][column] = g_nColumnHeight[column];
-    }
   }
 
   DisplaylessMainWindow window;

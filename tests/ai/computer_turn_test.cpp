@@ -1,10 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <string>
+
 #include "ai/computer_player.h"
+#include "board/bitmap_ids.h"
+#include "board/layout.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/turn_controller.h"
 #include "game/white_pegs.h"
+#include "platform/bitmap.h"
 #include "platform/random_source.h"
 #include "support/board_setup.h"
 #include "support/dice_control.h"
@@ -299,4 +305,48 @@ TEST_F(ComputerTurnTest, ComputersThatCanNeverStopEndTheGameWithoutAWinner) {
   PlayComputerTurns();
   EXPECT_EQ(g_bNoWinner, 0);
   EXPECT_EQ(g_nCurrentPlayer, 2);
+}
+
+TEST_F(ComputerTurnTest, TheComputerShowsEachButtonItPresses) {
+  CBitmap strip;
+  ASSERT_EQ(strip.LoadBitmap(IDB_BUTTONS), TRUE);
+  DisplaylessMainWindow window;
+  // At each frame, the picture at each button place: P pressed, L live, - other.
+  std::string frames;
+  const auto picture = [&](CPoint place, int pressedX, int liveX) {
+    const auto is = [&](int pictureX) {
+      for (int y = 0; y < kButtonHeight; ++y) {
+        for (int x = 0; x < kButtonWidth; ++x) {
+          if (window.Surface().pixel(place.x + x, place.y + y) !=
+              strip.Image()->pixel(pictureX + x, y)) {
+            return false;
+          }
+        }
+      }
+      return true;
+    };
+    return is(pressedX) ? 'P' : is(liveX) ? 'L' : '-';
+  };
+  window.OnPresent([&] {
+    frames += picture(kStopButtonPlace, kStopPressedPicture, kStopLivePicture);
+    frames += picture(kRollButtonPlace, kRollPressedPicture, kRollLivePicture);
+    frames += ' ';
+  });
+
+  // One roll again, then a stop.
+  const std::uint32_t seed = FindSeed([&](std::uint32_t candidate) {
+    return DrawAfterSeed(candidate, 1) % 3 == 1 && ThrowAfterFirstDecisionPlays(candidate) &&
+           DrawAfterSeed(candidate, 50) % 6 != 1;
+  });
+  ThreePegsOnTheTable();
+  SeedRandom(seed);
+  PlayComputerTurns();
+  // ROLL pressed, held for one repaint (both pairs played: blank buttons),
+  // then both live before the dice roll.
+  EXPECT_NE(frames.find("-P -- LL "), std::string::npos) << frames;
+  // STOP pressed, then both live at once with no repaint between.
+  EXPECT_TRUE(frames.find("P- LL ") != std::string::npos ||
+              frames.find("PL LL ") != std::string::npos)
+      << frames;
+  EXPECT_TRUE(Committed(0));
 }

@@ -110,7 +110,8 @@ void CFrameWnd::ShowWindow() {
   QElapsedTimer waited;
   waited.start();
   const QWindow* window = m_pWidget->windowHandle();
-  while (window != nullptr && !window->isExposed() && waited.elapsed() < kExposeWaitMs) {
+  while (window != nullptr && !window->isExposed() && m_pWidget->isVisible() &&
+         waited.elapsed() < kExposeWaitMs) {
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     std::this_thread::sleep_for(std::chrono::milliseconds{1});
   }

@@ -112,8 +112,14 @@ void CSurfaceWidget::paintEvent(QPaintEvent* /*event*/) {
   // Work in device pixels so every surface pixel becomes a whole square of them.
   const qreal ratio = devicePixelRatioF();
   painter.scale(1 / ratio, 1 / ratio);
-  painter.drawImage(QRect(0, 0, surface->width() * m_nScale, surface->height() * m_nScale),
-                    *surface);
+  const QRect shown(0, 0, surface->width() * m_nScale, surface->height() * m_nScale);
+  // At a fractional ratio the widget ends part of a device pixel past the surface.
+  const QRect device(0, 0, static_cast<int>(std::ceil(width() * ratio)),
+                     static_cast<int>(std::ceil(height() * ratio)));
+  if (!shown.contains(device)) {
+    painter.fillRect(device, palette().window());
+  }
+  painter.drawImage(shown, *surface);
 }
 
 void CSurfaceWidget::SendMouse(UINT message, const QMouseEvent* event) {

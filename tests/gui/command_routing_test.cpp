@@ -73,11 +73,15 @@ TEST_F(CommandRoutingTest, AboutReachesTheApplication) {
 TEST_F(CommandRoutingTest, ExitClosesTheWindowOnceTheCommandIsDone) {
   Start();
   QWidget* window = Window();
+  SetFramePause(std::chrono::milliseconds{2});
   Frame()->HandleInput([&] {
     EXPECT_TRUE(Frame()->OnCommand(ID_APP_EXIT));
-    // Still inside the command: the window has left the screen, the frame lives on.
+    // Still inside the command: the window has left the screen, the frame lives
+    // on, and what is left of the handler runs without pauses.
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(Frame()->IsClosed());
+    EXPECT_EQ(FramePauseLength(), std::chrono::milliseconds{0});
+    NewGame();
   });
   EXPECT_TRUE(Frame()->IsClosed());
 }

@@ -1,8 +1,11 @@
+#include <fontconfig/fontconfig.h>
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QStringList>
 #include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "app/command_line.h"
 #include "app/startup_report.h"
@@ -52,9 +55,16 @@ int main(int argc, char** argv) {
       break;
   }
 
+  // The font configuration takes a good part of start-up; it loads while Qt
+  // connects to the display, ready for the menu bar's first text.
+  std::thread fontConfiguration([] { FcInit(); });
   QApplication::setApplicationName(program);
   QApplication::setDesktopFileName(QStringLiteral("io.github.tumbleroad.Tumbleroad"));
+  // The menu bar stays in the window: the window's size is the board's plus
+  // the menu bar's, whatever the desktop does with menus.
+  QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
   QApplication application(argc, argv);
+  fontConfiguration.join();
   SetFramePause(kFramePause);
   theApp.SetCommandLine(info);
   if (!theApp.InitInstance()) {

@@ -36,6 +36,7 @@ echo "opening throw of four dice on screen, ms (median of $runs): $(median <"$wo
 
 # A short game: a pair, ROLL, then Game > Exit.
 /usr/bin/time -f '%M' -o "$work/rss" "$program" --seed=1 2>/dev/null &
+time_pid=$!
 sleep 0.2
 window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tumbleroad$' | head -1)
 sleep 1.2
@@ -47,5 +48,5 @@ xdotool mousemove --window "$window" 462 $((top + 240)) click 1
 sleep 1.5
 xdotool windowfocus --sync "$window" 2>/dev/null
 xdotool key --delay 100 alt+g x
-wait
+wait $time_pid
 echo "peak resident memory of a short game, MiB: $(awk '{printf "%.1f", $1/1024}' "$work/rss")"

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <thread>
 
 #include "app/command_line.h"
@@ -29,6 +30,26 @@ QStringList Arguments(int argc, char** argv) {
 
 void PrintTo(std::FILE* stream, const QString& text) {
   std::fputs(text.toLocal8Bit().constData(), stream);
+}
+
+QtMessageHandler g_previousMessageHandler = nullptr;
+
+// Qt aborts when it cannot reach a display; say so plainly and end with a
+// failure status instead of a crash.
+void ExitOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if (type != QtFatalMsg) {
+    if (g_previousMessageHandler != nullptr) {
+      g_previousMessageHandler(type, context, message);
+    }
+    return;
+  }
+  const QByteArray display = qgetenv("DISPLAY");
+  PrintTo(stderr, display.isEmpty()
+                      ? QStringLiteral("tumbleroad: cannot open a window: no display is set "
+                                       "(DISPLAY is empty)\n")
+                      : QStringLiteral("tumbleroad: cannot open a window on display %1\n")
+                            .arg(QString::fromLocal8Bit(display)));
+  std::_Exit(1);
 }
 
 }  // namespace
@@ -63,7 +84,9 @@ int main(int argc, char** argv) {
   // The menu bar stays in the window: the window's size is the board's plus
   // the menu bar's, whatever the desktop does with menus.
   QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  g_previousMessageHandler = qInstallMessageHandler(ExitOnFatalMessage);
   QApplication application(argc, argv);
+  qInstallMessageHandler(g_previousMessageHandler);
   fontConfiguration.join();
   SetFramePause(kFramePause);
   theApp.SetCommandLine(info);

@@ -380,6 +380,9 @@ env -u DISPLAY "$program" --seed=x >"$work/out" 2>&1
 [ $? = 2 ] && grep -q "invalid seed 'x'" "$work/out" || fail "a bad seed is not refused"
 env -u DISPLAY "$program" --frobnicate >"$work/out" 2>&1
 [ $? = 2 ] && grep -q "frobnicate" "$work/out" || fail "an unknown option is not refused"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$program" >"$work/out" 2>&1
+[ $? = 1 ] && grep -q "cannot open a window" "$work/out" ||
+  fail "starting without a display is not refused with a clear message"
 
 "$program" "$work/no-such-file" 2>"$work/stderr" &
 game_pid=$!

@@ -1,7 +1,0 @@
-#include <gtest/gtest.h>
-
-#include <QApplication>
-
-TEST(GuiHarness, RunsUnderAnApplicationObject) {
-  EXPECT_NE(QApplication::instance(), nullptr);
-}

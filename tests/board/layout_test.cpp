@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "board/bitmap_ids.h"
-#include "board_pictures.h"
 #include "game/game_state.h"
+#include "support/board_pictures.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 
 #include "board/bitmap_ids.h"
 #include "board/layout.h"
-#include "board_pictures.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
+#include "support/board_pictures.h"
 #include "support/displayless_main_window.h"
 
 namespace {
@@ -190,10 +190,6 @@ TEST_F(PainterTest, TheBannerNamesTheSeatToMoveTheWinnerOrNobody) {
 }
 
 TEST_F(PainterTest, DiceShowTheirFacesInTheirColours) {
-  const QImage whitePip = PictureRegion(IDB_PEGS, {94, 1}, kPipSize, kPipSize);
-  const QImage whiteNoPip = PictureRegion(IDB_PEGS, {120, 1}, kPipSize, kPipSize);
-  const QImage blackNoPip = PictureRegion(IDB_PEGS, {135, 1}, kPipSize, kPipSize);
-  const QImage blackPip = PictureRegion(IDB_PEGS, {161, 1}, kPipSize, kPipSize);
   // Slots with a pip for each value, as bits of slots 0 … 6.
   const int kPips[7] = {0, 0b0001000, 0b1000001, 0b0011100, 0b1010101, 0b1011101, 0b1110111};
   for (int value = 0; value <= 6; ++value) {
@@ -210,9 +206,7 @@ TEST_F(PainterTest, DiceShowTheirFacesInTheirColours) {
       EXPECT_EQ(body.pixel(35, 2), black ? 0xff000000u : 0xffffffffu) << d;
       for (int k = 0; k < 7; ++k) {
         const bool pip = (kPips[value] >> k & 1) != 0;
-        const QImage& expected =
-            black ? (pip ? blackPip : blackNoPip) : (pip ? whitePip : whiteNoPip);
-        EXPECT_EQ(Shown(g_ptPip[k][d], kPipSize, kPipSize), expected)
+        EXPECT_EQ(Shown(g_ptPip[k][d], kPipSize, kPipSize), PipSlotSprite(black, pip))
             << "value " << value << " die " << d << " slot " << k;
       }
     }
@@ -224,16 +218,14 @@ TEST_F(PainterTest, ADieBodyIsPaintedOnlyWhenItsRedrawFlagAsks) {
   g_Dice[2].m_bRedraw = 1;
   g_Dice[2].m_nValue = 4;
   RepaintNow();
-  const QImage blackDie = PictureRegion(IDB_DICE, {73, 1}, kDieWidth, kDieHeight);
   const CPoint edge = {g_ptDie[2].x + 35, g_ptDie[2].y + 3};
-  EXPECT_EQ(Shown(edge, 1, 1).pixel(0, 0), blackDie.pixel(35, 3));
+  EXPECT_EQ(Shown(edge, 1, 1).pixel(0, 0), DiePicture(true).pixel(35, 3));
 
   // Deselected without the flag: the body stays black, the pips turn to the white scheme.
   g_Dice[2].m_bSelected = 0;
   RepaintNow();
   EXPECT_EQ(Shown(edge, 1, 1).pixel(0, 0), 0xff000000u);
-  EXPECT_EQ(Shown(g_ptPip[0][2], kPipSize, kPipSize),
-            PictureRegion(IDB_PEGS, {94, 1}, kPipSize, kPipSize));
+  EXPECT_EQ(Shown(g_ptPip[0][2], kPipSize, kPipSize), PipSlotSprite(false, true));
 
   g_Dice[2].m_bRedraw = 1;
   RepaintNow();
@@ -242,23 +234,14 @@ TEST_F(PainterTest, ADieBodyIsPaintedOnlyWhenItsRedrawFlagAsks) {
 }
 
 TEST_F(PainterTest, ButtonsStandUnshiftedBlankUntilAPairIsPlayed) {
-  const auto place = [this](CPoint at) {
-    return window.Surface().copy(at.x, at.y, kButtonWidth, kButtonHeight);
-  };
-  const auto picture = [](int x) {
-    return PictureRegion(IDB_BUTTONS, {x, 0}, kButtonWidth, kButtonHeight);
-  };
-  RepaintNow();
-  EXPECT_EQ(place(kStopButtonPlace), picture(kBlankButtonPicture));
-  EXPECT_EQ(place(kRollButtonPlace), picture(kBlankButtonPicture));
-  g_bPairPlayed = 1;
-  RepaintNow();
-  EXPECT_EQ(place(kStopButtonPlace), picture(kStopLivePicture));
-  EXPECT_EQ(place(kRollButtonPlace), picture(kRollLivePicture));
-  g_bPairPlayed = 0;
-  RepaintNow();
-  EXPECT_EQ(place(kStopButtonPlace), picture(kBlankButtonPicture));
-  EXPECT_EQ(place(kRollButtonPlace), picture(kBlankButtonPicture));
+  for (const int pairPlayed : {0, 1, 0}) {
+    g_bPairPlayed = pairPlayed;
+    RepaintNow();
+    EXPECT_EQ(ButtonShown(window.Surface(), kStopButtonPlace),
+              ButtonPicture(pairPlayed == 1 ? kStopLivePicture : kBlankButtonPicture));
+    EXPECT_EQ(ButtonShown(window.Surface(), kRollButtonPlace),
+              ButtonPicture(pairPlayed == 1 ? kRollLivePicture : kBlankButtonPicture));
+  }
 }
 
 TEST_F(PainterTest, TheBackgroundIsPaintedOnlyWhenMissing) {

@@ -1,4 +1,4 @@
-#include "board_pictures.h"
+#include "support/board_pictures.h"
 
 #include "board/bitmap_ids.h"
 #include "board/layout.h"
@@ -25,6 +25,23 @@ QImage EmptyHoleSprite() {
 CPoint HolePoint(int column, int cell, int quadrant) {
   return {g_ptCell[column][cell].x + g_ptQuadrant[quadrant].x,
           g_ptCell[column][cell].y + g_ptQuadrant[quadrant].y};
+}
+
+QImage DiePicture(bool black) {
+  return PictureRegion(IDB_DICE, {black ? 73 : 1, 1}, kDieWidth, kDieHeight);
+}
+
+QImage PipSlotSprite(bool black, bool pip) {
+  const int x = black ? (pip ? 161 : 135) : (pip ? 94 : 120);
+  return PictureRegion(IDB_PEGS, {x, 1}, kPipSize, kPipSize);
+}
+
+QImage ButtonPicture(int pictureX) {
+  return PictureRegion(IDB_BUTTONS, {pictureX, 0}, kButtonWidth, kButtonHeight);
+}
+
+QImage ButtonShown(const QImage& surface, CPoint place) {
+  return surface.copy(place.x, place.y, kButtonWidth, kButtonHeight);
 }
 
 int DifferentPixels(const QImage& a, const QImage& b) {

@@ -16,5 +16,13 @@ QImage EmptyHoleSprite();
 // The hole of a cell's quadrant, in board points.
 CPoint HolePoint(int column, int cell, int quadrant);
 
+// The white or the black die, and a 13 × 13 pip slot of either, with or without its pip.
+QImage DiePicture(bool black);
+QImage PipSlotSprite(bool black, bool pip);
+// A 24 × 53 picture of the button strip, by its x in the strip.
+QImage ButtonPicture(int pictureX);
+// What a surface shows of a button at a button place.
+QImage ButtonShown(const QImage& surface, CPoint place);
+
 // The number of pixels that differ between two pictures of one size.
 int DifferentPixels(const QImage& a, const QImage& b);

@@ -1,17 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
+#include <functional>
 #include <string>
 
 #include "ai/computer_player.h"
-#include "board/bitmap_ids.h"
 #include "board/layout.h"
-#include "game/dice.h"
 #include "game/game_state.h"
 #include "game/turn_controller.h"
 #include "game/white_pegs.h"
-#include "platform/bitmap.h"
 #include "platform/random_source.h"
+#include "support/board_pictures.h"
 #include "support/board_setup.h"
 #include "support/dice_control.h"
 #include "support/displayless_main_window.h"
@@ -43,12 +41,12 @@ class ComputerTurnTest : public ::testing::Test {
     return false;
   }
 
-  static int RollsAgainBy(const ThrowRecorder& recorder, int seat) {
-    int count = 0;
-    for (const auto& entry : recorder.Throws()) {
-      count += entry.kind == ThrowKind::kRollAgain && entry.nSeat == seat ? 1 : 0;
-    }
-    return count;
+  // A new game with these seat kinds, thrown from the seed.
+  static void NewGameWith(std::initializer_list<int> kinds, std::uint32_t seed) {
+    ResetGameState();
+    Seats(kinds);
+    SeedRandom(seed);
+    NewGame();
   }
 
   // Seat 0 (a computer, seat 1 a person) is in the middle of its turn with
@@ -63,10 +61,18 @@ class ComputerTurnTest : public ::testing::Test {
     g_nRollAgainOdds = 3;  // as the turn's first move left it
   }
 
-  // The throw made after the first decision can move one of those pegs.
-  static bool ThrowAfterFirstDecisionPlays(std::uint32_t seed) {
-    const Throw faces = ThrowAfterSeed(seed, 1);
-    return HasPairSum(faces, 6) || HasPairSum(faces, 7) || HasPairSum(faces, 8);
+  // Seeds the random source so that the first decision, with this divisor,
+  // stops; or, given a test of the second decision's draw, rolls again, the
+  // throw can move one of the three pegs and the next draw passes the test.
+  static void SeedDecisions(int divisor, const std::function<bool(int)>& secondDraw = {}) {
+    SeedRandom(FindSeed([&](std::uint32_t seed) {
+      if (!secondDraw) {
+        return DrawAfterSeed(seed, 1) % divisor != 1;
+      }
+      const Throw faces = ThrowAfterSeed(seed, 1);
+      return DrawAfterSeed(seed, 1) % divisor == 1 && secondDraw(DrawAfterSeed(seed, 50)) &&
+             (HasPairSum(faces, 6) || HasPairSum(faces, 7) || HasPairSum(faces, 8));
+    }));
   }
 
   ThrowRecorder recorder;
@@ -75,10 +81,8 @@ class ComputerTurnTest : public ::testing::Test {
 }  // namespace
 
 TEST_F(ComputerTurnTest, NewGameWithAComputerInSeatZeroPlaysItBeforeReturning) {
-  Seats({C, H});
-  SeedRandom(11);
-  NewGame();
-  EXPECT_GE(RollsAgainBy(recorder, 0), 1);
+  NewGameWith({C, H}, 11);
+  EXPECT_GE(recorder.RollsAgainBy(0), 1);
   EXPECT_EQ(g_nCurrentPlayer, 1);
   EXPECT_FALSE(IsGameOver());
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
@@ -94,39 +98,27 @@ TEST_F(ComputerTurnTest, NewGameWithAComputerInSeatZeroPlaysItBeforeReturning) {
 
 TEST_F(ComputerTurnTest, ComputersPlayOneAfterAnotherUntilAPersonIsToMove) {
   // A seed with which seat 0 stops: the stop does not end the call.
-  const auto play = [](std::uint32_t seed) {
-    ResetGameState();
-    Seats({C, C, H});
-    SeedRandom(seed);
-    NewGame();
-  };
   const std::uint32_t seed = FindSeed([&](std::uint32_t candidate) {
     ThrowRecorder probe;
-    play(candidate);
-    return Committed(0) && RollsAgainBy(probe, 1) > 0;
+    NewGameWith({C, C, H}, candidate);
+    return Committed(0) && probe.RollsAgainBy(1) > 0;
   });
   ThrowRecorder record;
-  play(seed);
+  NewGameWith({C, C, H}, seed);
   EXPECT_TRUE(Committed(0));
-  EXPECT_GT(RollsAgainBy(record, 1), 0);
+  EXPECT_GT(record.RollsAgainBy(1), 0);
   EXPECT_EQ(g_nCurrentPlayer, 2);
   EXPECT_FALSE(IsGameOver());
 }
 
 TEST_F(ComputerTurnTest, WithComputersOnlyACallEndsAtTheFirstStop) {
-  const auto play = [](std::uint32_t seed) {
-    ResetGameState();
-    Seats({C, C, C});
-    SeedRandom(seed);
-    NewGame();
-  };
   // A seed with which seat 0 busts, so the turn passes inside the call.
   const std::uint32_t seed = FindSeed([&](std::uint32_t candidate) {
-    play(candidate);
+    NewGameWith({C, C, C}, candidate);
     return !Committed(0);
   });
   ThrowRecorder record;
-  play(seed);
+  NewGameWith({C, C, C}, seed);
   int stoppers = 0;
   int stopper = -1;
   for (int seat = 0; seat < 3; ++seat) {
@@ -154,9 +146,7 @@ TEST_F(ComputerTurnTest, WithFewerThanThreeOpenColumnsAComputerAlwaysBusts) {
   // Nine columns claimed by the people, none of whom has four: 6 and 8 are open.
   Seats({C, H, H, H});
   g_nColumnsToWin = 4;
-  Claim(1, {2, 3, 4});
-  Claim(2, {5, 7, 9});
-  Claim(3, {10, 11, 12});
+  Claims({{}, {2, 3, 4}, {5, 7, 9}, {10, 11, 12}});
   SetDice(3, 3, 4, 4);
   SeedRandom(5);
   PlayComputerTurns();
@@ -168,9 +158,7 @@ TEST_F(ComputerTurnTest, WithFewerThanThreeOpenColumnsAComputerAlwaysBusts) {
 
 TEST_F(ComputerTurnTest, WithThreePegsTheFirstDecisionRollsAgainOnRemainderOneOfThree) {
   ThreePegsOnTheTable();
-  const std::uint32_t stops =
-      FindSeed([](std::uint32_t seed) { return DrawAfterSeed(seed, 1) % 3 != 1; });
-  SeedRandom(stops);
+  SeedDecisions(3);
   PlayComputerTurns();
   EXPECT_EQ(recorder.Count(ThrowKind::kRollAgain), 0);
   EXPECT_EQ(g_nProgress[0][6], 1);
@@ -179,50 +167,39 @@ TEST_F(ComputerTurnTest, WithThreePegsTheFirstDecisionRollsAgainOnRemainderOneOf
   EXPECT_EQ(g_nCurrentPlayer, 1);
 }
 
-TEST_F(ComputerTurnTest, EachRollAgainHalvesTheChanceOfTheNext) {
-  // Remainder 1 of 3, then 4 of 6: a divisor left at 3 would roll again.
-  const std::uint32_t once = FindSeed([&](std::uint32_t seed) {
-    return DrawAfterSeed(seed, 1) % 3 == 1 && ThrowAfterFirstDecisionPlays(seed) &&
-           DrawAfterSeed(seed, 50) % 6 == 4;
-  });
-  ThreePegsOnTheTable();
-  SeedRandom(once);
-  PlayComputerTurns();
-  EXPECT_EQ(recorder.Count(ThrowKind::kRollAgain), 1);
-  EXPECT_EQ(recorder.Busts(), 0);
-  EXPECT_EQ(g_nRollAgainOdds, 6);
-  EXPECT_TRUE(Committed(0));
-
-  // Remainder 1 of 6: a second roll again.
-  const std::uint32_t twice = FindSeed([&](std::uint32_t seed) {
-    return DrawAfterSeed(seed, 1) % 3 == 1 && ThrowAfterFirstDecisionPlays(seed) &&
-           DrawAfterSeed(seed, 50) % 6 == 1;
-  });
-  ResetGameState();
-  ThrowRecorder record;
-  ThreePegsOnTheTable();
-  SeedRandom(twice);
-  PlayComputerTurns();
-  EXPECT_GE(record.Count(ThrowKind::kRollAgain), 2);
-  EXPECT_GE(g_nRollAgainOdds, 12);
-}
-
-TEST_F(ComputerTurnTest, TheDivisorStopsGrowingOnceItPassesTheLargestDraw) {
-  // Past 32767 only a draw of 1 rolls again, whatever the divisor.
-  for (const int divisor : {24576, 49152}) {
-    const std::uint32_t seed = FindSeed([&](std::uint32_t candidate) {
-      return DrawAfterSeed(candidate, 1) % divisor == 1 &&
-             ThrowAfterFirstDecisionPlays(candidate) && DrawAfterSeed(candidate, 50) != 1;
-    });
+TEST_F(ComputerTurnTest, EachRollAgainDoublesTheDivisorUntilItPassesTheLargestDraw) {
+  const struct {
+    int divisor;
+    std::function<bool(int)> secondDraw;
+    int odds;
+  } cases[] = {
+      // Remainder 1 of 3, then 4 of 6: a divisor left at 3 would roll again.
+      {3, [](int draw) { return draw % 6 == 4; }, 6},
+      // Past 32767 only a draw of 1 rolls again, whatever the divisor; it grows no more.
+      {24576, [](int draw) { return draw != 1; }, 49152},
+      {49152, [](int draw) { return draw != 1; }, 49152},
+  };
+  for (const auto& [divisor, secondDraw, odds] : cases) {
     ResetGameState();
     ThrowRecorder record;
     ThreePegsOnTheTable();
     g_nRollAgainOdds = divisor;
-    SeedRandom(seed);
+    SeedDecisions(divisor, secondDraw);
     PlayComputerTurns();
     EXPECT_EQ(record.Count(ThrowKind::kRollAgain), 1) << divisor;
-    EXPECT_EQ(g_nRollAgainOdds, 49152) << divisor;
+    EXPECT_EQ(record.Busts(), 0) << divisor;
+    EXPECT_EQ(g_nRollAgainOdds, odds) << divisor;
+    EXPECT_TRUE(Committed(0)) << divisor;
   }
+
+  // Remainder 1 of 6: a second roll again.
+  ResetGameState();
+  ThrowRecorder record;
+  ThreePegsOnTheTable();
+  SeedDecisions(3, [](int draw) { return draw % 6 == 1; });
+  PlayComputerTurns();
+  EXPECT_GE(record.Count(ThrowKind::kRollAgain), 2);
+  EXPECT_GE(g_nRollAgainOdds, 12);
 }
 
 TEST_F(ComputerTurnTest, AWinningStopEndsTheCallBeforeAnyFurtherMove) {
@@ -239,17 +216,14 @@ TEST_F(ComputerTurnTest, AWinningStopEndsTheCallBeforeAnyFurtherMove) {
       g_WhitePegs.Advance(column);
     }
     SetDice(1, 4, 2, 3);  // a double of 5: one pair takes it to the top
-    SeedRandom(FindSeed([](std::uint32_t seed) { return DrawAfterSeed(seed, 1) % 3 != 1; }));
+    SeedDecisions(3);
     PlayComputerTurns();
     EXPECT_EQ(g_nWinner, 1);
     EXPECT_EQ(g_nCurrentPlayer, 1);
     // Seat 1 got its first throw and nothing more.
     ASSERT_EQ(record.Throws().size(), 1u);
     EXPECT_EQ(record.Throws()[0].kind, ThrowKind::kFirstThrow);
-    for (const CDie& die : g_Dice) {
-      EXPECT_NE(die.m_nValue, 0);
-      EXPECT_EQ(die.m_bSelected, 0);
-    }
+    EXPECT_TRUE(DiceFreshlyThrown());
 
     // A later call draws nothing and changes nothing.
     SeedRandom(99);
@@ -266,9 +240,7 @@ TEST_F(ComputerTurnTest, ComputersThatCanNeverStopEndTheGameWithoutAWinner) {
     ResetGameState();
     Seats({C, C, C});
     g_nColumnsToWin = columnsToWin;
-    Claim(0, {2, 3, 4});
-    Claim(1, {5, 6, 7});
-    Claim(2, {8, 9, 10});
+    Claims({{2, 3, 4}, {5, 6, 7}, {8, 9, 10}});
     SetDice(5, 6, 6, 6);
   };
   board(4);
@@ -308,24 +280,12 @@ TEST_F(ComputerTurnTest, ComputersThatCanNeverStopEndTheGameWithoutAWinner) {
 }
 
 TEST_F(ComputerTurnTest, TheComputerShowsEachButtonItPresses) {
-  CBitmap strip;
-  ASSERT_EQ(strip.LoadBitmap(IDB_BUTTONS), TRUE);
   DisplaylessMainWindow window;
   // At each frame, the picture at each button place: P pressed, L live, - other.
   std::string frames;
   const auto picture = [&](CPoint place, int pressedX, int liveX) {
-    const auto is = [&](int pictureX) {
-      for (int y = 0; y < kButtonHeight; ++y) {
-        for (int x = 0; x < kButtonWidth; ++x) {
-          if (window.Surface().pixel(place.x + x, place.y + y) !=
-              strip.Image()->pixel(pictureX + x, y)) {
-            return false;
-          }
-        }
-      }
-      return true;
-    };
-    return is(pressedX) ? 'P' : is(liveX) ? 'L' : '-';
+    const QImage shown = ButtonShown(window.Surface(), place);
+    return shown == ButtonPicture(pressedX) ? 'P' : shown == ButtonPicture(liveX) ? 'L' : '-';
   };
   window.OnPresent([&] {
     frames += picture(kStopButtonPlace, kStopPressedPicture, kStopLivePicture);
@@ -334,12 +294,8 @@ TEST_F(ComputerTurnTest, TheComputerShowsEachButtonItPresses) {
   });
 
   // One roll again, then a stop.
-  const std::uint32_t seed = FindSeed([&](std::uint32_t candidate) {
-    return DrawAfterSeed(candidate, 1) % 3 == 1 && ThrowAfterFirstDecisionPlays(candidate) &&
-           DrawAfterSeed(candidate, 50) % 6 != 1;
-  });
   ThreePegsOnTheTable();
-  SeedRandom(seed);
+  SeedDecisions(3, [](int draw) { return draw % 6 != 1; });
   PlayComputerTurns();
   // ROLL pressed, held for one repaint (both pairs played: blank buttons),
   // then both live before the dice roll.

@@ -6,6 +6,7 @@
 
 #include "game/game_state.h"
 #include "platform/random_source.h"
+#include "support/dice_control.h"
 #include "support/displayless_main_window.h"
 
 namespace {
@@ -43,14 +44,8 @@ class DiceTest : public ::testing::Test {
 
 }  // namespace
 
-TEST(DiceConstruction, FourDiceAreNumberedInOrder) {
-  EXPECT_EQ(g_nDieCount, 4);
-  for (int d = 0; d < 4; ++d) {
-    EXPECT_EQ(g_Dice[d].m_nIndex, d);
-  }
-}
-
 TEST_F(DiceTest, ThrowConsumesTwelveDrawsPerDieAndKeepsTheTwelfth) {
+  const int draw49 = DrawAfterSeed(7, 49);
   g_bPairPlayed = 1;
   g_Dice[1].m_bSelected = 1;
   SeedRandom(7);
@@ -62,23 +57,13 @@ TEST_F(DiceTest, ThrowConsumesTwelveDrawsPerDieAndKeepsTheTwelfth) {
   for (int d = 0; d < 4; ++d) {
     EXPECT_EQ(g_Dice[d].m_nValue, kFacesSeed7[d * 12 + 11]) << "die " << d;
     EXPECT_EQ(g_Dice[d].m_bSelected, 0);
-    for (int f = 0; f < 11; ++f) {
-      // Frame f of die d shows draw d*12+f; the last frame of each die shows its final face.
+    // Frame f of die d shows draw d*12+f; the last frame of each die shows its final face.
+    for (int f = 0; f < 12; ++f) {
       EXPECT_EQ(frames[d * 12 + f].shown[d], kFacesSeed7[d * 12 + f]) << "die " << d;
     }
-    EXPECT_EQ(frames[d * 12 + 11].shown[d], kFacesSeed7[d * 12 + 11]);
   }
-  // The next die's draws start right after: draw 49 is the next one.
-  SeedRandom(7);
-  for (int i = 0; i < 48; ++i) {
-    DrawRandom();
-  }
-  const int next = DrawRandom();
-  SeedRandom(7);
-  for (CDie& die : g_Dice) {
-    die.Roll();
-  }
-  EXPECT_EQ(DrawRandom(), next);
+  // The throw took exactly 48 draws.
+  EXPECT_EQ(DrawRandom(), draw49);
 }
 
 TEST_F(DiceTest, RollingDeselectsFirstAndUsedDieKeepsZeroBetweenFrames) {

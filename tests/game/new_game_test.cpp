@@ -4,6 +4,7 @@
 #include "game/game_state.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
+#include "support/dice_control.h"
 #include "support/displayless_main_window.h"
 
 namespace {
@@ -45,11 +46,7 @@ TEST_F(NewGameTest, ResetsTheGameAndKeepsTheOptions) {
   EXPECT_EQ(g_bPairPlayed, 0);
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
   EXPECT_EQ(g_WhitePegs.Get(0, kGetColumn), 0);
-  for (const CDie& die : g_Dice) {
-    EXPECT_EQ(die.m_bSelected, 0);
-    EXPECT_GE(die.m_nValue, 1);
-    EXPECT_LE(die.m_nValue, 6);
-  }
+  EXPECT_TRUE(DiceFreshlyThrown());
   EXPECT_EQ(window.Presents(), 4 * 12 + 1);
   // Options and the button flags are left alone.
   EXPECT_EQ(g_nPlayers, 4);
@@ -74,11 +71,8 @@ TEST_F(NewGameTest, StartUpThrowsSeatZerosFirstRollFromTheSeed) {
   PrepareFirstGame(7);
   EXPECT_EQ(g_nCurrentPlayer, 0);
   EXPECT_EQ(window.Presents(), 48);
-  const int expected[4] = {6, 5, 3, 6};  // draws 12, 24, 36, 48 of seed 7
-  for (int d = 0; d < 4; ++d) {
-    EXPECT_EQ(g_Dice[d].m_nValue, expected[d]);
-    EXPECT_EQ(g_Dice[d].m_bSelected, 0);
-  }
+  EXPECT_EQ(Faces(), (Throw{6, 5, 3, 6}));  // draws 12, 24, 36, 48 of seed 7
+  EXPECT_TRUE(DiceFreshlyThrown());
 }
 
 TEST(RepaintNow, DoesNothingWithoutAMainWindow) {

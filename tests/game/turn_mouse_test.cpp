@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QImage>
-
-#include "board/bitmap_ids.h"
 #include "board/layout.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
-#include "platform/bitmap.h"
 #include "platform/random_source.h"
 #include "support/board_mouse.h"
+#include "support/board_pictures.h"
 #include "support/board_setup.h"
 #include "support/dice_control.h"
 #include "support/displayless_main_window.h"
@@ -87,17 +84,14 @@ TEST_F(TurnMouseTest, AWholeGameBetweenTwoPeople) {
 
   // Seat 0 takes column 3 (five cells): 2, then 4, then the top with one
   // pair; the second 3 of that throw is refused.
-  SetDice(1, 2, 1, 2);
-  mouse.PlayPair(0, 1);
-  mouse.PlayPair(2, 3);
-  mouse.Click(kRollPoint);
-  SetDice(1, 2, 1, 2);
-  mouse.PlayPair(0, 1);
-  mouse.PlayPair(2, 3);
-  mouse.Click(kRollPoint);
-  SetDice(1, 2, 1, 2);
-  mouse.PlayPair(0, 1);
-  mouse.PlayPair(2, 3);
+  for (int throwNumber = 1; throwNumber <= 3; ++throwNumber) {
+    if (throwNumber > 1) {
+      mouse.Click(kRollPoint);
+    }
+    SetDice(1, 2, 1, 2);
+    mouse.PlayPair(0, 1);
+    mouse.PlayPair(2, 3);
+  }
   EXPECT_EQ(WhitePegHeight(3), 5);
   EXPECT_TRUE(Selected(2));
   EXPECT_TRUE(Selected(3));
@@ -251,9 +245,7 @@ TEST_F(TurnMouseTest, AHeldButtonIsCancelledByLeavingBothButtons) {
   mouse.Release({-40, 900});
   EXPECT_EQ(recorder.Count(ThrowKind::kRollAgain), 1);
   EXPECT_EQ(g_bPairPlayed, 0);
-  for (const CDie& die : g_Dice) {
-    EXPECT_GE(die.m_nValue, 1);
-  }
+  EXPECT_TRUE(DiceFreshlyThrown());
   // Right after the throw the buttons are not live.
   mouse.Click(kStopPoint);
   EXPECT_EQ(g_nCurrentPlayer, 0);
@@ -261,19 +253,9 @@ TEST_F(TurnMouseTest, AHeldButtonIsCancelledByLeavingBothButtons) {
 }
 
 TEST_F(TurnMouseTest, TheButtonPicturesGoOnTheScreenAtOnce) {
-  CBitmap strip;
-  ASSERT_EQ(strip.LoadBitmap(IDB_BUTTONS), TRUE);
-  const QImage& buttons = *strip.Image();
   // Does the main window show this picture of the strip at this place?
   const auto shows = [&](int pictureX, CPoint place) {
-    for (int y = 0; y < kButtonHeight; ++y) {
-      for (int x = 0; x < kButtonWidth; ++x) {
-        if (window.Surface().pixel(place.x + x, place.y + y) != buttons.pixel(pictureX + x, y)) {
-          return false;
-        }
-      }
-    }
-    return true;
+    return ButtonShown(window.Surface(), place) == ButtonPicture(pictureX);
   };
   SetDice(2, 3, 4, 5);
   mouse.PlayPair(0, 1);
@@ -290,9 +272,7 @@ TEST_F(TurnMouseTest, TheButtonPicturesGoOnTheScreenAtOnce) {
 TEST_F(TurnMouseTest, AFirstThrowWithNoPairSkipsTheSeat) {
   g_nPlayers = 3;
   g_nColumnsToWin = 4;
-  Claim(0, {11});
-  Claim(1, {4, 5, 6});
-  Claim(2, {8, 9, 10});  // open: 2, 3, 7 and 12
+  Claims({{11}, {4, 5, 6}, {8, 9, 10}});  // open: 2, 3, 7 and 12
   const auto playable = [](const Throw& faces) {
     return HasPairSum(faces, 2) || HasPairSum(faces, 3) || HasPairSum(faces, 7) ||
            HasPairSum(faces, 12);
@@ -323,11 +303,7 @@ TEST_F(TurnMouseTest, APersonsStopRunsTheComputersWholeTurnInsideTheRelease) {
   window.OnPresent([&] { computerFrames += g_nCurrentPlayer == 2 ? 1 : 0; });
   mouse.Click(kStopPoint);
   EXPECT_GT(computerFrames, 0);
-  int rollsAgainBySeat2 = 0;
-  for (const auto& entry : recorder.Throws()) {
-    rollsAgainBySeat2 += entry.kind == ThrowKind::kRollAgain && entry.nSeat == 2 ? 1 : 0;
-  }
-  EXPECT_GT(rollsAgainBySeat2, 0);
+  EXPECT_GT(recorder.RollsAgainBy(2), 0);
   EXPECT_EQ(g_nCurrentPlayer, 0);
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
   EXPECT_EQ(g_bPairPlayed, 0);
@@ -344,10 +320,7 @@ TEST_F(TurnMouseTest, APersonsStopRunsTheComputersWholeTurnInsideTheRelease) {
 TEST_F(TurnMouseTest, AStopThatClaimsTheLastColumnWithoutAWinnerEndsTheGame) {
   g_nPlayers = 4;
   g_nColumnsToWin = 4;
-  Claim(0, {2, 3, 4});
-  Claim(1, {5, 6, 7});
-  Claim(2, {8, 9, 10});
-  Claim(3, {11});
+  Claims({{2, 3, 4}, {5, 6, 7}, {8, 9, 10}, {11}});
   g_nProgress[3][12] = 2;
   g_nCurrentPlayer = 3;
   SetDice(6, 6, 1, 2);

@@ -37,18 +37,14 @@ TEST_F(TurnPassingTest, TheNextSeatGetsAFreshTurn) {
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
   EXPECT_EQ(g_bPairPlayed, 0);
   EXPECT_EQ(g_bStopPressed, 0);
-  for (const CDie& die : g_Dice) {
-    EXPECT_EQ(die.m_bSelected, 0);
-    EXPECT_GE(die.m_nValue, 1);
-  }
+  EXPECT_TRUE(DiceFreshlyThrown());
   EXPECT_EQ(recorder.Throws().size(), 1u);
   EXPECT_EQ(g_nWinner, 0);
 }
 
 TEST_F(TurnPassingTest, TheLowestSeatWithEnoughClaimsWinsAtThePassOfTheTurn) {
   g_nPlayers = 4;
-  Claim(1, {2, 3});
-  Claim(3, {4, 5});
+  Claims({{}, {2, 3}, {}, {4, 5}});
   g_nCurrentPlayer = 3;
   NextPlayer();
   EXPECT_EQ(g_nWinner, 0);
@@ -66,10 +62,7 @@ TEST_F(TurnPassingTest, TheLowestSeatWithEnoughClaimsWinsAtThePassOfTheTurn) {
 TEST_F(TurnPassingTest, AWinThatClaimsTheLastColumnsEndsThePassing) {
   // Four seats with two claims each; seat 0's stop takes the three left.
   g_nPlayers = 4;
-  Claim(0, {2, 3, 7, 11, 12});
-  Claim(1, {4, 5});
-  Claim(2, {6, 8});
-  Claim(3, {9, 10});
+  Claims({{2, 3, 7, 11, 12}, {4, 5}, {6, 8}, {9, 10}});
   NextPlayer();
   EXPECT_EQ(g_nWinner, 1);
   EXPECT_EQ(g_bNoWinner, 0);
@@ -81,10 +74,7 @@ TEST_F(TurnPassingTest, AWinThatClaimsTheLastColumnsEndsThePassing) {
 TEST_F(TurnPassingTest, EveryColumnClaimedAndNobodyWinning) {
   g_nPlayers = 4;
   g_nColumnsToWin = 4;
-  Claim(0, {2, 3, 4});
-  Claim(1, {5, 6, 7});
-  Claim(2, {8, 9, 10});
-  Claim(3, {11, 12});
+  Claims({{2, 3, 4}, {5, 6, 7}, {8, 9, 10}, {11, 12}});
   g_nCurrentPlayer = 3;
   window.ResetPresents();
   NextPlayer();
@@ -100,10 +90,7 @@ TEST_F(TurnPassingTest, EveryColumnClaimedAndNobodyWinning) {
 TEST_F(TurnPassingTest, OneOpenColumnKeepsTheTurnPassingUntilAThrowCanUseIt) {
   g_nPlayers = 4;
   g_nColumnsToWin = 4;
-  Claim(0, {2, 3, 4});
-  Claim(1, {5, 6, 8});
-  Claim(2, {9, 10, 11});
-  Claim(3, {12});  // only 7 is open
+  Claims({{2, 3, 4}, {5, 6, 8}, {9, 10, 11}, {12}});  // only 7 is open
   SeedRandom(FindSeed([](std::uint32_t seed) {
     return !HasPairSum(ThrowAfterSeed(seed), 7) && !HasPairSum(ThrowAfterSeed(seed, 48), 7);
   }));

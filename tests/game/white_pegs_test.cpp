@@ -2,35 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
+#include <array>
+#include <vector>
 
-#include "game/dice.h"
 #include "game/game_state.h"
+#include "support/dice_control.h"
 #include "support/displayless_main_window.h"
+#include "support/game_snapshot.h"
 
 namespace {
 
 class WhitePegsTest : public ::testing::Test {
  protected:
   void SetUp() override { ResetGameState(); }
-
-  static void SetDice(int a, int b, int c, int d) {
-    g_Dice[0].m_nValue = a;
-    g_Dice[1].m_nValue = b;
-    g_Dice[2].m_nValue = c;
-    g_Dice[3].m_nValue = d;
-  }
-
-  // Everything a refused operation must leave alone.
-  struct Snapshot {
-    CWhitePegs pegs;
-    int progress[4][13];
-    Snapshot() : pegs(g_WhitePegs) { std::memcpy(progress, g_nProgress, sizeof progress); }
-    void ExpectUnchanged() const {
-      EXPECT_EQ(std::memcmp(&pegs, &g_WhitePegs, sizeof pegs), 0);
-      EXPECT_EQ(std::memcmp(progress, g_nProgress, sizeof progress), 0);
-    }
-  };
 };
 
 }  // namespace
@@ -55,22 +39,18 @@ TEST_F(WhitePegsTest, AdvancePlacesAboveTheCommittedPegAndThenClimbs) {
 TEST_F(WhitePegsTest, RefusalsChangeNothing) {
   // A column another seat has claimed.
   g_nProgress[3][12] = 3;
-  {
-    Snapshot before;
-    EXPECT_FALSE(g_WhitePegs.Advance(12));
-    EXPECT_FALSE(g_WhitePegs.Place(12));
-    before.ExpectUnchanged();
-  }
+  const GameSnapshot beforeClaimed;
+  EXPECT_FALSE(g_WhitePegs.Advance(12));
+  EXPECT_FALSE(g_WhitePegs.Place(12));
+  EXPECT_TRUE(beforeClaimed == GameSnapshot());
   // Three slots in use and the column is not among them.
   ASSERT_TRUE(g_WhitePegs.Advance(4));
   ASSERT_TRUE(g_WhitePegs.Advance(7));
   ASSERT_TRUE(g_WhitePegs.Advance(10));
-  {
-    Snapshot before;
-    EXPECT_FALSE(g_WhitePegs.Advance(6));
-    EXPECT_FALSE(g_WhitePegs.Place(6));
-    before.ExpectUnchanged();
-  }
+  const GameSnapshot beforeFull;
+  EXPECT_FALSE(g_WhitePegs.Advance(6));
+  EXPECT_FALSE(g_WhitePegs.Place(6));
+  EXPECT_TRUE(beforeFull == GameSnapshot());
   EXPECT_TRUE(g_WhitePegs.Advance(7));
   // A white peg on the top cell.
   g_nProgress[0][4] = 5;
@@ -78,11 +58,9 @@ TEST_F(WhitePegsTest, RefusalsChangeNothing) {
   ASSERT_TRUE(g_WhitePegs.Advance(4));
   ASSERT_TRUE(g_WhitePegs.Advance(4));
   EXPECT_EQ(g_WhitePegs.Get(0, kGetHeight), 7);
-  {
-    Snapshot before;
-    EXPECT_FALSE(g_WhitePegs.Advance(4));
-    before.ExpectUnchanged();
-  }
+  const GameSnapshot beforeTop;
+  EXPECT_FALSE(g_WhitePegs.Advance(4));
+  EXPECT_TRUE(beforeTop == GameSnapshot());
 }
 
 TEST_F(WhitePegsTest, CommitWritesOnlyHeldColumnsAndClaimsClose) {
@@ -116,45 +94,39 @@ TEST_F(WhitePegsTest, CommitWritesOnlyHeldColumnsAndClaimsClose) {
 }
 
 TEST_F(WhitePegsTest, BustTestCases) {
-  // 1,1,1,1 with the white peg of column 2 on its top cell: a bust however many slots are used.
-  SetDice(1, 1, 1, 1);
-  g_nProgress[0][2] = 2;
-  ASSERT_TRUE(g_WhitePegs.Advance(2));
-  EXPECT_FALSE(g_WhitePegs.CanMove());
-  ASSERT_TRUE(g_WhitePegs.Advance(5));
-  EXPECT_FALSE(g_WhitePegs.CanMove());
-  ASSERT_TRUE(g_WhitePegs.Advance(9));
-  EXPECT_FALSE(g_WhitePegs.CanMove());
-
-  // 1,1,1,2 with fewer than three slots: the 3 opens column 3.
-  g_WhitePegs.Clear();
-  ASSERT_TRUE(g_WhitePegs.Advance(2));
-  SetDice(1, 1, 1, 2);
-  EXPECT_TRUE(g_WhitePegs.CanMove());
-  // ... unless column 3 is claimed.
-  g_nProgress[1][3] = 5;
-  EXPECT_FALSE(g_WhitePegs.CanMove());
-
-  // Three slots: open columns among the sums do not help.
-  g_WhitePegs.Clear();
-  g_nProgress[0][2] = 0;
-  g_nProgress[1][3] = 0;
-  ASSERT_TRUE(g_WhitePegs.Advance(4));
-  ASSERT_TRUE(g_WhitePegs.Advance(7));
-  ASSERT_TRUE(g_WhitePegs.Advance(10));
-  SetDice(1, 1, 2, 6);  // sums 2, 3, 7, 3, 7, 8
-  EXPECT_TRUE(g_WhitePegs.CanMove());
-  SetDice(1, 1, 2, 2);  // sums 2, 3, 3, 3, 3, 4
-  EXPECT_TRUE(g_WhitePegs.CanMove());
-  SetDice(1, 1, 1, 2);  // sums 2, 2, 3, 2, 3, 3
-  EXPECT_FALSE(g_WhitePegs.CanMove());
-
-  // The first throw of a turn: any open pair sum.
-  g_WhitePegs.Clear();
-  SetDice(6, 6, 6, 6);
-  EXPECT_TRUE(g_WhitePegs.CanMove());
-  g_nProgress[3][12] = 3;
-  EXPECT_FALSE(g_WhitePegs.CanMove());
+  const struct {
+    std::vector<std::array<int, 3>> progress;  // seat, column, committed cell
+    std::vector<int> held;                     // white pegs placed, in slot order
+    Throw dice;
+    bool canMove;
+  } cases[] = {
+      // 1,1,1,1 with the white peg of column 2 on its top cell: a bust however many slots are used.
+      {{{0, 2, 2}}, {2}, {1, 1, 1, 1}, false},
+      {{{0, 2, 2}}, {2, 5}, {1, 1, 1, 1}, false},
+      {{{0, 2, 2}}, {2, 5, 9}, {1, 1, 1, 1}, false},
+      // 1,1,1,2 with fewer than three slots: the 3 opens column 3, unless it is claimed.
+      {{{0, 2, 2}}, {2}, {1, 1, 1, 2}, true},
+      {{{0, 2, 2}, {1, 3, 5}}, {2}, {1, 1, 1, 2}, false},
+      // Three slots: open columns among the sums do not help.
+      {{}, {4, 7, 10}, {1, 1, 2, 6}, true},   // sums 2, 3, 7, 3, 7, 8
+      {{}, {4, 7, 10}, {1, 1, 2, 2}, true},   // sums 2, 3, 3, 3, 3, 4
+      {{}, {4, 7, 10}, {1, 1, 1, 2}, false},  // sums 2, 2, 3, 2, 3, 3
+      // The first throw of a turn: any open pair sum.
+      {{}, {}, {6, 6, 6, 6}, true},
+      {{{3, 12, 3}}, {}, {6, 6, 6, 6}, false},
+  };
+  for (const auto& [progress, held, dice, canMove] : cases) {
+    ResetGameState();
+    for (const auto& [seat, column, cell] : progress) {
+      g_nProgress[seat][column] = cell;
+    }
+    for (const int column : held) {
+      ASSERT_TRUE(g_WhitePegs.Advance(column));
+    }
+    SetDice(dice[0], dice[1], dice[2], dice[3]);
+    EXPECT_EQ(g_WhitePegs.CanMove(), canMove)
+        << held.size() << " pegs, dice " << dice[0] << dice[1] << dice[2] << dice[3];
+  }
   EXPECT_FALSE(AnyPairOpen());
 }
 

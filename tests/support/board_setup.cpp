@@ -9,6 +9,13 @@ void Claim(int seat, std::initializer_list<int> columns) {
   }
 }
 
+void Claims(std::initializer_list<std::initializer_list<int>> bySeat) {
+  int seat = 0;
+  for (const auto columns : bySeat) {
+    Claim(seat++, columns);
+  }
+}
+
 int WhitePegHeight(int column) {
   for (int slot = 0; slot < 3; ++slot) {
     if (g_WhitePegs.Get(slot, kGetColumn) == column) {

@@ -15,6 +15,16 @@ void SetDice(int d0, int d1, int d2, int d3) {
   }
 }
 
+Throw Faces() {
+  return {g_Dice[0].m_nValue, g_Dice[1].m_nValue, g_Dice[2].m_nValue, g_Dice[3].m_nValue};
+}
+
+bool DiceFreshlyThrown() {
+  return std::all_of(std::begin(g_Dice), std::end(g_Dice), [](const CDie& die) {
+    return die.m_nValue >= 1 && die.m_nValue <= 6 && die.m_bSelected == 0;
+  });
+}
+
 Throw ThrowAfterSeed(std::uint32_t seed, int nDrawsBefore) {
   SeedRandom(seed);
   for (int i = 0; i < nDrawsBefore; ++i) {

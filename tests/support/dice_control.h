@@ -11,6 +11,11 @@ using Throw = std::array<int, 4>;
 // Sets the four faces; no die selected.
 void SetDice(int d0, int d1, int d2, int d3);
 
+// The faces the four dice show.
+Throw Faces();
+// Every die shows a face 1 … 6 and none is selected, as a throw leaves them.
+bool DiceFreshlyThrown();
+
 // The faces the next throw of the four dice shows after seeding with the
 // seed, when nDrawsBefore draws are made first (a throw takes 48 draws).
 // It uses the game's random source: seed again before the real throw.

@@ -27,3 +27,11 @@ int ThrowRecorder::Busts() const {
   }
   return count;
 }
+
+int ThrowRecorder::RollsAgainBy(int seat) const {
+  int count = 0;
+  for (const Entry& entry : m_throws) {
+    count += entry.kind == ThrowKind::kRollAgain && entry.nSeat == seat ? 1 : 0;
+  }
+  return count;
+}

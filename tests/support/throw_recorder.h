@@ -23,6 +23,7 @@ class ThrowRecorder : public CPlayObserver {
   const std::vector<Entry>& Throws() const { return m_throws; }
   int Count(ThrowKind kind) const;
   int Busts() const;  // rolls again with no playable pair
+  int RollsAgainBy(int seat) const;
 
  private:
   std::vector<Entry> m_throws;

@@ -7,34 +7,38 @@ namespace {
 
 using CommandRoutingTest = ShellTest;
 
-QString VisibleHelpTitle() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->isVisible() && widget->windowTitle().startsWith("Tumbleroad Help")) {
-      return widget->windowTitle();
-    }
-  }
-  return {};
-}
-
-TEST_F(CommandRoutingTest, OptionCommandsReachTheViewAndOpenTheirDialogs) {
+TEST_F(CommandRoutingTest, OptionCommandsReachTheViewAndOpenTheDialogThatFits) {
   Start();
+  g_nProgress[1][7] = 4;  // a game under way
   const struct {
     UINT nID;
-    const char* caption;
+    int nPlayers;
+    const char* caption;  // null: no dialog fits
+    int nSeats;
   } commands[] = {
-      {ID_OPTIONS_COLUMNS, "Number of Columns"},
-      {ID_OPTIONS_NUM_PLAYERS, "Select Number of Players"},
-      {ID_OPTIONS_PLAYERS, "Select Players"},
+      {ID_OPTIONS_COLUMNS, 2, "Number of Columns", 0},
+      {ID_OPTIONS_NUM_PLAYERS, 2, "Select Number of Players", 0},
+      // Players shows one group box per seat in play.
+      {ID_OPTIONS_PLAYERS, 2, "Select Players", 2},
+      {ID_OPTIONS_PLAYERS, 3, "Select Players", 3},
+      {ID_OPTIONS_PLAYERS, 4, "Select Players", 4},
+      {ID_OPTIONS_PLAYERS, 0, nullptr, 0},
+      {ID_OPTIONS_PLAYERS, 1, nullptr, 0},
+      {ID_OPTIONS_PLAYERS, 5, nullptr, 0},
   };
   for (const auto& command : commands) {
+    SCOPED_TRACE(testing::Message() << command.nID << " with " << command.nPlayers << " seats");
+    g_nPlayers = command.nPlayers;
     ModalWatcher watcher;
     EXPECT_TRUE(Frame()->OnCommand(command.nID));
-    EXPECT_TRUE(watcher.Seen()) << command.caption;
+    EXPECT_EQ(watcher.Seen(), command.caption != nullptr);
     EXPECT_EQ(watcher.Caption(), QString::fromUtf8(command.caption));
+    EXPECT_EQ(watcher.GroupBoxes(), command.nSeats);
+    // Cancel changed nothing and started no game.
+    EXPECT_EQ(g_nPlayers, command.nPlayers);
   }
-  // Cancel changed nothing and started no game.
-  EXPECT_EQ(g_nPlayers, 2);
   EXPECT_EQ(g_nColumnsToWin, 3);
+  EXPECT_EQ(g_nProgress[1][7], 4);
 }
 
 TEST_F(CommandRoutingTest, NewReachesTheFrameNotTheApplicationsStartUpNew) {
@@ -55,11 +59,11 @@ TEST_F(CommandRoutingTest, EveryHelpRequestOpensTheHelpBookAtItsContents) {
   Start();
   for (const UINT nID : {ID_HELP_FINDER, ID_HELP, ID_CONTEXT_HELP, ID_DEFAULT_HELP}) {
     WinHelp(nullptr, QString(), HELP_QUIT);
-    ASSERT_TRUE(VisibleHelpTitle().isEmpty());
+    ASSERT_EQ(OpenHelpWindow(), nullptr);
     ModalWatcher watcher;
     EXPECT_TRUE(Frame()->OnCommand(nID)) << nID;
     EXPECT_FALSE(watcher.Seen()) << "the book was not found: " << watcher.Text().toStdString();
-    EXPECT_EQ(VisibleHelpTitle(), QStringLiteral("Tumbleroad Help")) << nID;
+    EXPECT_EQ(HelpWindowTitle(), QStringLiteral("Tumbleroad Help")) << nID;
   }
 }
 

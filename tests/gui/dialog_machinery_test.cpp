@@ -80,23 +80,6 @@ class ShownMainWindow : public CWnd {
   std::function<void()> m_onCommand;
 };
 
-// Notes whether the window system blocks input to a widget.
-class BlockWatcher : public QObject {
- public:
-  explicit BlockWatcher(QWidget* pWidget) { pWidget->installEventFilter(this); }
-  bool m_bBlocked = false;
-
- protected:
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::WindowBlocked) {
-      m_bBlocked = true;
-    } else if (event->type() == QEvent::WindowUnblocked) {
-      m_bBlocked = false;
-    }
-    return false;
-  }
-};
-
 TEST(DialogMachinery, RadioClicksReachTheirHandlerAndLeaveTheCheckMarkAlone) {
   RecordingDialog dlg;
   RunModal(dlg, [&dlg](QDialog& window) {

@@ -1,21 +1,18 @@
 // The option dialogs at work: each click writes its option at once, Cancel
-// puts back what the dialog opened with, OK in the players dialogs starts a
-// new game (computer turns included) before DoModal returns, and the Options
-// commands open the dialog that fits the number of seats.
+// puts back what the dialog opened with, and OK in the players dialogs starts
+// a new game (computer turns included) before DoModal returns.
 #include <gtest/gtest.h>
 
-#include <QGroupBox>
 #include <vector>
 
 #include "dialogs/column_choice.h"
 #include "dialogs/num_players.h"
 #include "dialogs/players_dlg.h"
-#include "game/dice.h"
 #include "game/game_state.h"
-#include "game/varnel_view.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
 #include "res/resource.h"
+#include "support/dice_control.h"
 #include "support/displayless_main_window.h"
 #include "tests/gui/dialog_test_driver.h"
 
@@ -245,55 +242,9 @@ TEST_F(OptionDialogs, ComputerSeatZeroPlaysItsTurnBeforeDoModalReturns) {
   EXPECT_EQ(g_nWinner, 0);
   EXPECT_EQ(g_nCurrentPlayer, 1);
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
-  for (const CDie& die : g_Dice) {
-    EXPECT_GE(die.m_nValue, 1);
-    EXPECT_LE(die.m_nValue, 6);
-    EXPECT_EQ(die.m_bSelected, 0);
-  }
+  EXPECT_TRUE(DiceFreshlyThrown());
   // More than the new game's own four throws were painted.
   EXPECT_GT(m_mainWindow.Presents(), 4 * 12 + 1);
-}
-
-// What an Options command opened: the caption and the number of seats shown.
-struct Opened {
-  QString caption;
-  int nSeats = 0;
-};
-
-std::optional<Opened> OpenedBy(const std::function<void()>& command) {
-  std::optional<Opened> opened;
-  QTimer timer;
-  timer.setSingleShot(true);
-  QObject::connect(&timer, &QTimer::timeout, [&opened] {
-    auto* window = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (window == nullptr) {
-      return;
-    }
-    opened =
-        Opened{window->windowTitle(), static_cast<int>(window->findChildren<QGroupBox*>().size())};
-    window->close();
-  });
-  timer.start(0);
-  command();
-  return opened;
-}
-
-TEST_F(OptionDialogs, OptionsCommandsOpenTheirDialogAndPlayersFitsTheSeats) {
-  CVarnelView view;
-  EXPECT_EQ(OpenedBy([&] { view.OnOptionsColumns(); })->caption, "Number of Columns");
-  EXPECT_EQ(OpenedBy([&] { view.OnOptionsNumPlayers(); })->caption, "Select Number of Players");
-  for (int n : {2, 3, 4}) {
-    g_nPlayers = n;
-    const std::optional<Opened> opened = OpenedBy([&] { view.OnOptionsPlayers(); });
-    ASSERT_TRUE(opened.has_value()) << n << " seats";
-    EXPECT_EQ(opened->caption, "Select Players");
-    EXPECT_EQ(opened->nSeats, n);
-  }
-  for (int n : {0, 1, 5}) {
-    g_nPlayers = n;
-    EXPECT_FALSE(OpenedBy([&] { view.OnOptionsPlayers(); }).has_value()) << n << " seats";
-  }
-  EXPECT_FALSE(NewGameRan());
 }
 
 }  // namespace

@@ -64,6 +64,23 @@ inline bool IsChecked(QDialog& window, int nID) {
   return button != nullptr && button->isChecked();
 }
 
+// Notes whether a modal window blocks input to a widget.
+class BlockWatcher : public QObject {
+ public:
+  explicit BlockWatcher(QWidget* pWidget) { pWidget->installEventFilter(this); }
+  bool m_bBlocked = false;
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::WindowBlocked) {
+      m_bBlocked = true;
+    } else if (event->type() == QEvent::WindowUnblocked) {
+      m_bBlocked = false;
+    }
+    return false;
+  }
+};
+
 // A key pressed and released where the dialog has its focus.
 inline void PressKey(QDialog& window, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   QPointer<QWidget> target = window.focusWidget() != nullptr ? window.focusWidget() : &window;

@@ -6,20 +6,10 @@
 #include <QTextBrowser>
 #include <QWindow>
 
-#include "app/main_frame.h"
-#include "platform/ui/help_window.h"
 #include "shell_test_support.h"
+#include "tests/gui/dialog_test_driver.h"
 
 namespace {
-
-CHelpWindow* OpenHelpWindow() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* help = dynamic_cast<CHelpWindow*>(widget); help && help->isVisible()) {
-      return help;
-    }
-  }
-  return nullptr;
-}
 
 void WriteFile(const QString& path, const QByteArray& content) {
   QFile file(path);
@@ -87,7 +77,7 @@ TEST_F(HelpTest, OneHelpWindowShowsTheContentsAndQuitClosesIt) {
   EXPECT_TRUE(WinHelp(nullptr, kHelpFile, HELP_FINDER));
   CHelpWindow* help = OpenHelpWindow();
   ASSERT_NE(help, nullptr);
-  EXPECT_EQ(help->windowTitle(), QStringLiteral("Tumbleroad Help"));
+  EXPECT_EQ(HelpWindowTitle(), QStringLiteral("Tumbleroad Help"));
   help->Browser()->setSource(QUrl(QStringLiteral("rules.html")));
   EXPECT_TRUE(WinHelp(nullptr, kHelpFile, HELP_FINDER));
   EXPECT_EQ(OpenHelpWindow(), help) << "a second help window";
@@ -95,22 +85,6 @@ TEST_F(HelpTest, OneHelpWindowShowsTheContentsAndQuitClosesIt) {
   EXPECT_TRUE(WinHelp(nullptr, QString(), HELP_QUIT));
   EXPECT_EQ(OpenHelpWindow(), nullptr);
 }
-
-// Records whether Qt's modality blocks a window.
-class BlockedState : public QObject {
- public:
-  bool m_bBlocked = false;
-
- protected:
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::WindowBlocked) {
-      m_bBlocked = true;
-    } else if (event->type() == QEvent::WindowUnblocked) {
-      m_bBlocked = false;
-    }
-    return false;
-  }
-};
 
 TEST_F(HelpTest, HelpAskedForFromAModalDialogCanBeUsedWhileTheDialogStaysOpen) {
   QDialog dialog;
@@ -124,8 +98,7 @@ TEST_F(HelpTest, HelpAskedForFromAModalDialogCanBeUsedWhileTheDialogStaysOpen) {
   ASSERT_TRUE(WinHelp(nullptr, kHelpFile, HELP_FINDER));
   CHelpWindow* help = OpenHelpWindow();
   ASSERT_NE(help, nullptr);
-  BlockedState state;
-  help->installEventFilter(&state);
+  BlockWatcher state(help);
   dialog.show();
   ASSERT_TRUE(state.m_bBlocked) << "the check itself does not see modality";
 

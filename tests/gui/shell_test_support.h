@@ -1,22 +1,22 @@
 // The program's shell started for real under the offscreen platform, and the
-// helpers its tests share: a fixed seed, the expected opening throw, and a
-// watcher that closes the next modal window once it is up.
+// helpers its tests share: a fixed seed, a watcher that closes the next modal
+// window once it is up, and the help window on the screen.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
+#include <QGroupBox>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
-#include <array>
 #include <chrono>
 
 #include "app/main_frame.h"
 #include "app/varnel_app.h"
 #include "platform/frame_pause.h"
-#include "platform/random_source.h"
+#include "platform/ui/help_window.h"
 #include "platform/ui/surface_widget.h"
 #include "platform/ui/win_help.h"
 #include "support/displayless_main_window.h"
@@ -29,21 +29,25 @@ inline CCommandLineInfo WithSeed(std::uint32_t seed) {
   return info;
 }
 
-// The four faces the opening throw leaves for a seed: each die draws twelve
-// faces and keeps the last one.
-inline std::array<int, 4> OpeningFaces(std::uint32_t seed) {
-  SeedRandom(seed);
-  std::array<int, 4> faces{};
-  for (int& face : faces) {
-    for (int draw = 0; draw < 12; ++draw) {
-      face = DrawRandom() % 6 + 1;
+// The help window on the screen; null when none is.
+inline CHelpWindow* OpenHelpWindow() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* help = dynamic_cast<CHelpWindow*>(widget); help && help->isVisible()) {
+      return help;
     }
   }
-  return faces;
+  return nullptr;
+}
+
+// The caption of the help window on the screen: the title of the page it shows.
+inline QString HelpWindowTitle() {
+  const CHelpWindow* help = OpenHelpWindow();
+  return help != nullptr ? help->windowTitle() : QString();
 }
 
 // Closes the first modal window (dialog or message box) that comes up while
-// it is alive, and keeps its caption and, for a message box, its text.
+// it is alive, and keeps its caption, its number of group boxes and, for a
+// message box, its text.
 class ModalWatcher {
  public:
   ModalWatcher() {
@@ -55,6 +59,7 @@ class ModalWatcher {
       m_timer.stop();
       m_bSeen = true;
       m_caption = dialog->windowTitle();
+      m_nGroupBoxes = static_cast<int>(dialog->findChildren<QGroupBox*>().size());
       if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
         m_text = box->text();
       }
@@ -66,12 +71,14 @@ class ModalWatcher {
   bool Seen() const { return m_bSeen; }
   const QString& Caption() const { return m_caption; }
   const QString& Text() const { return m_text; }
+  int GroupBoxes() const { return m_nGroupBoxes; }
 
  private:
   QTimer m_timer;
   bool m_bSeen = false;
   QString m_caption;
   QString m_text;
+  int m_nGroupBoxes = 0;
 };
 
 class ShellTest : public ::testing::Test {

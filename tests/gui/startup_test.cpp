@@ -6,6 +6,7 @@
 #include "game/game_state.h"
 #include "game/white_pegs.h"
 #include "shell_test_support.h"
+#include "support/dice_control.h"
 
 namespace {
 
@@ -19,11 +20,8 @@ TEST_F(StartupTest, OpensOnSeatZerosFirstThrowOfATwoPersonGame) {
   EXPECT_TRUE(Window()->isVisible());
   EXPECT_EQ(g_bBoardDrawn, 1);
 
-  const std::array<int, 4> faces = OpeningFaces(kTestSeed);
-  for (int d = 0; d < 4; ++d) {
-    EXPECT_EQ(g_Dice[d].m_nValue, faces[d]) << "die " << d;
-    EXPECT_EQ(g_Dice[d].m_bSelected, 0);
-  }
+  EXPECT_EQ(Faces(), ThrowAfterSeed(kTestSeed));
+  EXPECT_TRUE(DiceFreshlyThrown());
   EXPECT_EQ(g_nCurrentPlayer, 0);
   EXPECT_EQ(g_nPlayers, 2);
   EXPECT_EQ(g_nColumnsToWin, 3);
@@ -35,17 +33,12 @@ TEST_F(StartupTest, OpensOnSeatZerosFirstThrowOfATwoPersonGame) {
       EXPECT_EQ(cell, 0);
     }
   }
-}
 
-TEST_F(StartupTest, TheSameSeedReplaysTheSameOpeningThrow) {
-  Start(WithSeed(7));
-  const int first[4] = {g_Dice[0].m_nValue, g_Dice[1].m_nValue, g_Dice[2].m_nValue,
-                        g_Dice[3].m_nValue};
+  // A second start-up with the same seed replays the same throw.
   m_app.ExitInstance();
-  Start(WithSeed(7));
-  for (int d = 0; d < 4; ++d) {
-    EXPECT_EQ(g_Dice[d].m_nValue, first[d]);
-  }
+  SetDice(1, 1, 1, 1);
+  Start(WithSeed(kTestSeed));
+  EXPECT_EQ(Faces(), ThrowAfterSeed(kTestSeed));
 }
 
 TEST_F(StartupTest, AReadableFileStartsTheGameAsUsual) {
@@ -60,7 +53,7 @@ TEST_F(StartupTest, AReadableFileStartsTheGameAsUsual) {
   info.m_strFileName = path;
   Start(info);
   EXPECT_TRUE(Window()->isVisible());
-  EXPECT_EQ(g_Dice[0].m_nValue, OpeningFaces(kTestSeed)[0]);
+  EXPECT_EQ(g_Dice[0].m_nValue, ThrowAfterSeed(kTestSeed)[0]);
 }
 
 TEST_F(StartupTest, AFileThatCannotBeOpenedFailsStartUpWithoutAWindow) {
@@ -91,9 +84,7 @@ TEST_F(StartupTest, ClosingDuringTheOpeningThrowEndsCleanly) {
   ASSERT_NE(Frame(), nullptr);
   EXPECT_TRUE(Frame()->IsClosed());
   // The throw ran to its end, off the screen.
-  for (const CDie& die : g_Dice) {
-    EXPECT_GE(die.m_nValue, 1);
-  }
+  EXPECT_TRUE(DiceFreshlyThrown());
 }
 
 TEST_F(StartupTest, RepaintsAfterTheWindowIsGoneDrawOnlyIntoTheSurface) {

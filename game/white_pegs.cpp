@@ -73,6 +73,10 @@ bool CWhitePegs::CanAdvance(int column) const {
 }
 
 bool CWhitePegs::CanMove() const {
+  // The first throw of a turn: any pair naming an open column will do.
+  if (m_nCount == 0) {
+    return AnyPairOpen();
+  }
   int sums[6];
   PairSums(sums);
   for (const int sum : sums) {

@@ -5,6 +5,9 @@
 
 CWhitePegs g_WhitePegs;
 
+namespace {
+
+// The six pair sums of the dice: 0+1, 0+2, 0+3, 1+2, 1+3, 2+3.
 void PairSums(int sums[6]) {
   int next = 0;
   for (int first = 0; first < 4; ++first) {
@@ -13,6 +16,8 @@ void PairSums(int sums[6]) {
     }
   }
 }
+
+}  // namespace
 
 void CWhitePegs::Clear() {
   m_nCount = 0;

@@ -38,5 +38,3 @@ extern CWhitePegs g_WhitePegs;
 bool IsColumnOpen(int column);
 // Some pair sum of the four dice names an open column.
 bool AnyPairOpen();
-// The six pair sums of the dice: 0+1, 0+2, 0+3, 1+2, 1+3, 2+3.
-void PairSums(int sums[6]);

@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/startup_report.h"
 #include "app/varnel_app.h"
+#include "platform/file_names.h"
 #include "platform/frame_pause.h"
 
 CVarnelApp theApp;
@@ -20,10 +21,11 @@ namespace {
 // A pause between the animation frames of a die, on top of the display's pace.
 constexpr std::chrono::milliseconds kFramePause{16};
 
+// Arguments keep their bytes, so a file name that is not UTF-8 still opens.
 QStringList Arguments(int argc, char** argv) {
   QStringList arguments;
   for (int i = 0; i < argc; ++i) {
-    arguments << QString::fromLocal8Bit(argv[i]);
+    arguments << DecodeFileName(QByteArray(argv[i]));
   }
   return arguments;
 }
@@ -33,6 +35,9 @@ void PrintTo(std::FILE* stream, const QString& text) {
 }
 
 QtMessageHandler g_previousMessageHandler = nullptr;
+// Set while only a message box is wanted: without a display it is skipped,
+// the message having gone to standard error already.
+bool g_bDisplayOptional = false;
 
 // Qt aborts when it cannot reach a display; say so plainly and end with a
 // failure status instead of a crash.
@@ -42,6 +47,9 @@ void ExitOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const
       g_previousMessageHandler(type, context, message);
     }
     return;
+  }
+  if (g_bDisplayOptional) {
+    std::_Exit(1);
   }
   const QByteArray display = qgetenv("DISPLAY");
   PrintTo(stderr, display.isEmpty()
@@ -75,6 +83,15 @@ int main(int argc, char** argv) {
     case CCommandLineInfo::FileOpen:
       break;
   }
+  // A file that cannot be read is refused at once, display or not.
+  QString startupError;
+  if (info.m_nShellCommand == CCommandLineInfo::FileOpen) {
+    if (const QString error = FileOpenError(info.m_strFileName); !error.isEmpty()) {
+      startupError = QStringLiteral("cannot open '%1': %2").arg(info.m_strFileName, error);
+      PrintTo(stderr, QStringLiteral("%1: %2\n").arg(program, startupError));
+      g_bDisplayOptional = true;
+    }
+  }
 
   // The font configuration takes a good part of start-up; it loads while Qt
   // connects to the display, ready for the menu bar's first text.
@@ -88,20 +105,22 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   qInstallMessageHandler(g_previousMessageHandler);
   fontConfiguration.join();
-  SetFramePause(kFramePause);
-  theApp.SetCommandLine(info);
-  if (!theApp.InitInstance()) {
-    const QString error = theApp.StartupError();
+  if (startupError.isEmpty()) {
+    SetFramePause(kFramePause);
+    theApp.SetCommandLine(info);
+    if (theApp.InitInstance()) {
+      const int status = QApplication::exec();
+      theApp.ExitInstance();
+      return status;
+    }
+    startupError = theApp.StartupError();
     theApp.ExitInstance();
-    if (error.isEmpty()) {
+    if (startupError.isEmpty()) {
       return 0;
     }
-    PrintTo(stderr, QStringLiteral("%1: %2\n").arg(program, error));
-    QMessageBox::critical(nullptr, QStringLiteral("Tumbleroad"),
-                          QStringLiteral("Tumbleroad cannot start: %1").arg(error));
-    return 1;
+    PrintTo(stderr, QStringLiteral("%1: %2\n").arg(program, startupError));
   }
-  const int status = QApplication::exec();
-  theApp.ExitInstance();
-  return status;
+  QMessageBox::critical(nullptr, QStringLiteral("Tumbleroad"),
+                        QStringLiteral("Tumbleroad cannot start: %1").arg(startupError));
+  return 1;
 }

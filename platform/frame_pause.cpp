@@ -7,7 +7,8 @@
 
 namespace {
 std::chrono::milliseconds g_framePause{0};
-}
+int g_nPausing = 0;
+}  // namespace
 
 void SetFramePause(std::chrono::milliseconds delay) {
   g_framePause = delay < std::chrono::milliseconds{0} ? std::chrono::milliseconds{0} : delay;
@@ -18,20 +19,31 @@ std::chrono::milliseconds FramePauseLength() {
 }
 
 void FramePause() {
-  const qint64 length = g_framePause.count();
-  if (length == 0) {
+  if (g_framePause.count() == 0) {
     return;
   }
+  PauseAnswering(g_framePause, [] { return g_framePause.count() == 0; });
+}
+
+void PauseAnswering(std::chrono::nanoseconds length, const std::function<bool()>& done) {
   if (QCoreApplication::instance() == nullptr) {
-    std::this_thread::sleep_for(g_framePause);
+    std::this_thread::sleep_for(length);
     return;
   }
-  // Keep answering the window system (exposes, the compositor's pings) while
-  // input waits in the queue until the running handler returns.
+  ++g_nPausing;
   QElapsedTimer timer;
   timer.start();
-  for (qint64 left = length; left > 0; left = length - timer.elapsed()) {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    std::this_thread::sleep_for(std::chrono::milliseconds{std::min<qint64>(left, 1)});
+  // Every event is processed, input included, so that a close request is seen
+  // at once; the window layer holds the input itself until the handler returns.
+  while (timer.nsecsElapsed() < length.count() && !(done && done())) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    const auto left = std::chrono::nanoseconds{length.count() - timer.nsecsElapsed()};
+    std::this_thread::sleep_for(std::clamp(left, std::chrono::nanoseconds{0},
+                                           std::chrono::nanoseconds{std::chrono::milliseconds{1}}));
   }
+  --g_nPausing;
+}
+
+bool IsPausing() {
+  return g_nPausing > 0;
 }

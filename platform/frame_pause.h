@@ -4,9 +4,20 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 
 void SetFramePause(std::chrono::milliseconds delay);
 std::chrono::milliseconds FramePauseLength();
 
-// Waits for the configured delay; returns at once when it is zero.
+// Waits for the configured delay; returns at once when it is zero, and as soon
+// as it is set to zero meanwhile (the window closed).
 void FramePause();
+
+// The one wait loop of the program: waits up to `length`, or until `done` says
+// so, answering the window system all the while (exposes, the compositor's
+// pings, close requests). User input that arrives meanwhile is held by the
+// window layer (see IsPausing) and handled after the running handler.
+void PauseAnswering(std::chrono::nanoseconds length, const std::function<bool()>& done);
+
+// True while PauseAnswering runs.
+bool IsPausing();

@@ -1,11 +1,11 @@
 #include "platform/ui/document.h"
 
-#include <QFile>
+#include "platform/file_names.h"
 
 BOOL CDocument::OnOpenDocument(const QString& path, QString* pError) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    *pError = QStringLiteral("cannot open '%1': %2").arg(path, file.errorString());
+  const QString error = FileOpenError(path);
+  if (!error.isEmpty()) {
+    *pError = QStringLiteral("cannot open '%1': %2").arg(path, error);
     return FALSE;
   }
   return TRUE;

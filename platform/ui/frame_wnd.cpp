@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -14,11 +13,12 @@
 #include <QWidget>
 #include <QWindow>
 #include <chrono>
-#include <thread>
 
 #include "platform/dc.h"
 #include "platform/frame_pause.h"
+#include "platform/ui/input_hold.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/screen_fit.h"
 #include "res/resource.h"
 
 class CFrameWnd::FrameWidget : public QWidget {
@@ -39,7 +39,7 @@ namespace {
 
 // Long enough for a window manager to map the window, short enough not to
 // stall start-up where the window system never reports it.
-constexpr qint64 kExposeWaitMs = 1000;
+constexpr std::chrono::milliseconds kExposeWait{1000};
 
 QIcon IconFromFolder(const QString& folder) {
   QIcon icon;
@@ -57,6 +57,7 @@ CFrameWnd::CFrameWnd() = default;
 CFrameWnd::~CFrameWnd() {
   // Nothing may be presented on the widget once it is gone.
   SetScreen(nullptr);
+  m_pHold.reset();
   m_pWidget.reset();
 }
 
@@ -72,6 +73,7 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
   m_pWidget = std::make_unique<FrameWidget>(this);
   m_pWidget->setWindowTitle(resources.title);
   m_pWidget->setWindowIcon(IconFromFolder(resources.iconFolder));
+  m_pHold = std::make_unique<InputHold>(m_pWidget.get());
 
   const CommandSink sink = [this](UINT nID) { HandleInput([this, nID] { OnCommand(nID); }); };
   auto* layout = new QVBoxLayout(m_pWidget.get());
@@ -90,33 +92,34 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
 }
 
 void CFrameWnd::Place() {
-  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QScreen* screen = m_pWidget->screen();
   if (screen == nullptr) {
     return;
   }
   const QRect area = screen->geometry();
-  if (const auto origin = WindowOrigin(area.size(), m_pWidget->frameGeometry().size())) {
-    m_pWidget->move(area.topLeft() + *origin);
+  const QSize outer = m_pWidget->frameGeometry().size();
+  if (const auto origin = WindowOrigin(area.size(), outer)) {
+    m_pWidget->move(KeepOnScreen(area.topLeft() + *origin, outer, screen->availableGeometry()));
   }
 }
 
 void CFrameWnd::ShowWindow() {
+  m_pSurface->FitToScreen();
   m_pWidget->adjustSize();
   Place();
   const QSize outerBefore = m_pWidget->frameGeometry().size();
   m_pWidget->show();
   // Frames drawn before the window is on the screen would be lost, and the
   // opening throw follows at once.
-  QElapsedTimer waited;
-  waited.start();
   const QWindow* window = m_pWidget->windowHandle();
-  while (window != nullptr && !window->isExposed() && m_pWidget->isVisible() &&
-         waited.elapsed() < kExposeWaitMs) {
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    std::this_thread::sleep_for(std::chrono::milliseconds{1});
+  if (window != nullptr) {
+    InputHold::Busy busy(*m_pHold);
+    PauseAnswering(kExposeWait, [&] { return window->isExposed() || !m_pWidget->isVisible(); });
   }
   // A window manager adds its frame only once the window is shown.
   if (m_pWidget->frameGeometry().size() != outerBefore) {
+    m_pSurface->FitToScreen();
+    m_pWidget->adjustSize();
     Place();
   }
 }
@@ -130,9 +133,11 @@ void CFrameWnd::Close() {
 }
 
 void CFrameWnd::HandleInput(const std::function<void()>& handler) {
-  ++m_nHandlerDepth;
-  handler();
-  if (--m_nHandlerDepth > 0) {
+  {
+    InputHold::Busy busy(*m_pHold);
+    handler();
+  }
+  if (m_pHold->IsBusy()) {
     return;
   }
   // Input made during a long handler sits unseen in the window system's queue
@@ -147,15 +152,18 @@ void CFrameWnd::HandleInput(const std::function<void()>& handler) {
 
 void CFrameWnd::OnCloseRequest(QCloseEvent* event) {
   event->ignore();
-  if (m_nHandlerDepth == 0) {
+  // Whatever still runs does so without pauses, unseen.
+  SetFramePause(std::chrono::milliseconds{0});
+  // Input that waits for a handler is meant for a window that is going.
+  m_pHold->Discard();
+  if (!m_pHold->IsBusy()) {
     OnClose();
     return;
   }
   // A handler is still running (a throw, a computer turn): leave the screen
-  // now, let it finish without pauses, and end once it returns.
+  // now and end once it returns.
   m_bCloseRequested = true;
   m_pWidget->hide();
-  SetFramePause(std::chrono::milliseconds{0});
 }
 
 void CFrameWnd::OnClose() {

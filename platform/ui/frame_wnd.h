@@ -19,6 +19,7 @@
 #include "platform/wnd.h"
 
 class CDocument;
+class InputHold;
 class QCloseEvent;
 class QWidget;
 
@@ -60,8 +61,9 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   CSurfaceWidget* SurfaceWidget() const { return m_pSurface; }
 
   // Runs a handler of user input or of a command. Input made while it runs
-  // waits until it returns and is then handled; a close asked for meanwhile
-  // takes effect then.
+  // is held and handled, in order, once the outermost handler returns. A
+  // close asked for meanwhile takes the window off the screen at once; the
+  // rest of the handler runs without pauses and the program ends after it.
   void HandleInput(const std::function<void()>& handler);
 
  protected:
@@ -88,7 +90,7 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   CDocument* m_pDocument = nullptr;
   std::unique_ptr<QWidget> m_pWidget;
   CSurfaceWidget* m_pSurface = nullptr;
-  int m_nHandlerDepth = 0;
+  std::unique_ptr<InputHold> m_pHold;
   bool m_bCloseRequested = false;
   bool m_bClosed = false;
 };

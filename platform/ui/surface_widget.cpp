@@ -1,21 +1,22 @@
 #include "platform/ui/surface_widget.h"
 
-#include <QCoreApplication>
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <thread>
 
+#include "platform/frame_pause.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/screen_fit.h"
 
 namespace {
 
 // About sixty frames a second.
-qint64 g_frameNanoseconds = 1'000'000'000 / 60;
+std::chrono::nanoseconds g_frame{1'000'000'000 / 60};
 
 UINT KeyStateFlags(const QMouseEvent* event) {
   UINT flags = 0;
@@ -41,11 +42,7 @@ UINT KeyStateFlags(const QMouseEvent* event) {
 }  // namespace
 
 void SetFramePacing(std::chrono::nanoseconds frame) {
-  g_frameNanoseconds = std::max<qint64>(frame.count(), 0);
-}
-
-int SurfaceScale(qreal devicePixelRatio) {
-  return std::max(1, static_cast<int>(std::lround(devicePixelRatio)));
+  g_frame = std::max(frame, std::chrono::nanoseconds{0});
 }
 
 CPoint SurfacePointAt(QPointF logical, qreal devicePixelRatio, int scale) {
@@ -64,11 +61,14 @@ CSurfaceWidget::CSurfaceWidget(CWnd* pWnd, Owner* pOwner, QWidget* parent)
 
 void CSurfaceWidget::FitToScreen() {
   const qreal ratio = devicePixelRatioF();
-  m_nScale = SurfaceScale(ratio);
-  const auto logical = [&](int pixels) {
-    return static_cast<int>(std::ceil(pixels * m_nScale / ratio - 1e-9));
-  };
-  setFixedSize(logical(m_pWnd->ClientWidth()), logical(m_pWnd->ClientHeight()));
+  const QSize surface(m_pWnd->ClientWidth(), m_pWnd->ClientHeight());
+  const QWidget* top = window();
+  // The menu bar and the window manager's frame come on top of the surface.
+  const QSize chrome = top->frameGeometry().size() - top->geometry().size() +
+                       (top == this ? QSize() : top->sizeHint() - size());
+  const QSize available = screen() != nullptr ? screen()->availableGeometry().size() : QSize();
+  m_nScale = available.isEmpty() ? 1 : SurfaceScale(surface, ratio, chrome, available);
+  setFixedSize(LogicalSurfaceSize(surface, ratio, m_nScale));
 }
 
 void CSurfaceWidget::showEvent(QShowEvent* event) {
@@ -86,10 +86,8 @@ void CSurfaceWidget::Present() {
     return;
   }
   if (m_sinceFrame.isValid()) {
-    while (m_sinceFrame.nsecsElapsed() < g_frameNanoseconds) {
-      QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-      std::this_thread::sleep_for(std::chrono::milliseconds{1});
-    }
+    const auto shown = std::chrono::nanoseconds{m_sinceFrame.nsecsElapsed()};
+    PauseAnswering(g_frame - shown, [this] { return !isVisible(); });
     // The window may have been closed while we waited.
     if (!isVisible()) {
       return;

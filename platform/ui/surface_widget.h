@@ -11,10 +11,6 @@
 #include "platform/types.h"
 #include "platform/wnd.h"
 
-// Device pixels per surface pixel for a screen's device pixel ratio: the
-// nearest whole number, at least 1.
-int SurfaceScale(qreal devicePixelRatio);
-
 // The surface pixel under a point given in the widget's logical coordinates.
 CPoint SurfacePointAt(QPointF logical, qreal devicePixelRatio, int scale);
 
@@ -42,6 +38,9 @@ class CSurfaceWidget : public QWidget, public CWndScreen {
   // input is handled.
   void Present() override;
 
+  // Chooses the scale that fits the screen the window is on, and sizes the
+  // widget to it.
+  void FitToScreen();
   // Makes the next paint rebuild the surface first.
   void InvalidateSurface() { m_bSurfaceValid = false; }
   int Scale() const { return m_nScale; }
@@ -55,7 +54,6 @@ class CSurfaceWidget : public QWidget, public CWndScreen {
   void mouseMoveEvent(QMouseEvent* event) override;
 
  private:
-  void FitToScreen();
   void SendMouse(UINT message, const QMouseEvent* event);
 
   CWnd* m_pWnd;

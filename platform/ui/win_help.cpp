@@ -54,6 +54,11 @@ void ShowHelpWindow(const QString& contentsPage) {
   g_pHelpWindow->activateWindow();
 }
 
+// The book is asked for by its old name; it is an HTML page of the same name.
+QString HelpBookPage(const QString& helpFile) {
+  return QFileInfo(helpFile).completeBaseName() + QStringLiteral(".html");
+}
+
 }  // namespace
 
 QStringList HelpDirectories() {
@@ -63,7 +68,7 @@ QStringList HelpDirectories() {
 }
 
 QString FindHelpBook(const QString& helpFile, const QStringList& directories) {
-  const QString page = QFileInfo(helpFile).completeBaseName() + QStringLiteral(".html");
+  const QString page = HelpBookPage(helpFile);
   for (const QString& directory : directories) {
     const QFileInfo candidate(QDir(directory), page);
     if (candidate.isFile() && candidate.isReadable()) {
@@ -84,12 +89,12 @@ BOOL WinHelp(QWidget* hWndMain, const QString& helpFile, UINT uCommand) {
   const QString book = FindHelpBook(helpFile, HelpDirectories());
   if (book.isEmpty()) {
     QWidget* parent = QApplication::activeModalWidget();
-    QMessageBox::warning(parent != nullptr ? parent : hWndMain,
-                         QCoreApplication::translate("WinHelp", "Help"),
-                         QCoreApplication::translate("WinHelp",
-                                                     "The help book %1 cannot be found.\n\n"
-                                                     "It belongs in one of these folders:\n%2")
-                             .arg(helpFile, HelpDirectories().join(QLatin1Char('\n'))));
+    QMessageBox::warning(
+        parent != nullptr ? parent : hWndMain, QCoreApplication::translate("WinHelp", "Help"),
+        QCoreApplication::translate("WinHelp",
+                                    "The help book %1 cannot be found.\n\n"
+                                    "These folders were searched:\n%2")
+            .arg(HelpBookPage(helpFile), HelpDirectories().join(QLatin1Char('\n'))));
     return FALSE;
   }
   ShowHelpWindow(book);

@@ -49,7 +49,11 @@ TEST_F(HelpTest, AMissingBookIsReportedAndNothingElseChanges) {
   ModalWatcher watcher;
   EXPECT_FALSE(WinHelp(&owner, "NoSuchBook.hlp", HELP_FINDER));
   EXPECT_TRUE(watcher.Seen());
-  EXPECT_TRUE(watcher.Text().contains("NoSuchBook.hlp"));
+  // The message names the file looked for and every folder searched.
+  EXPECT_TRUE(watcher.Text().contains("NoSuchBook.html"));
+  for (const QString& folder : HelpDirectories()) {
+    EXPECT_TRUE(watcher.Text().contains(folder)) << folder.toStdString();
+  }
   EXPECT_EQ(OpenHelpWindow(), nullptr);
 }
 

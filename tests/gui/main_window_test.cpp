@@ -11,6 +11,7 @@
 #include "board/bitmap_ids.h"
 #include "game/game_state.h"
 #include "platform/bitmap.h"
+#include "platform/ui/screen_fit.h"
 #include "res/resource.h"
 #include "shell_test_support.h"
 
@@ -117,13 +118,40 @@ TEST(WindowPlacement, CentringTruncatesTowardZeroOnSmallScreens) {
   EXPECT_EQ(CentredWindowOrigin({485, 520}, {490, 528}), QPoint(-2, -4));
 }
 
-TEST(ScreenScale, BoardIsShownAtTheNearestWholeScale) {
-  EXPECT_EQ(SurfaceScale(1.0), 1);
-  EXPECT_EQ(SurfaceScale(1.25), 1);
-  EXPECT_EQ(SurfaceScale(1.5), 2);
-  EXPECT_EQ(SurfaceScale(2.0), 2);
-  EXPECT_EQ(SurfaceScale(3.0), 3);
-  EXPECT_EQ(SurfaceScale(0.5), 1);
+TEST(ScreenScale, TheLargestWholeScaleWhoseWindowFitsTheScreen) {
+  const QSize board(484, 484);
+  const QSize chrome(2, 50);  // frame and menu bar, in logical pixels
+  struct Case {
+    qreal ratio;
+    QSize available;  // logical pixels
+    int scale;
+  } const cases[] = {
+      {1.0, {1280, 1024}, 1}, {0.5, {4000, 4000}, 1}, {1.25, {1536, 864}, 2},
+      {1.25, {1024, 600}, 1}, {1.5, {1280, 720}, 2},  {1.5, {910, 512}, 1},  // 1366 x 768
+      {2.0, {1920, 1080}, 2}, {2.0, {400, 300}, 1},   {3.0, {640, 400}, 2},
+      {3.0, {1280, 720}, 3},  {2.5, {1536, 864}, 3},  {1.0, {300, 200}, 1},
+  };
+  for (const Case& c : cases) {
+    const int scale = SurfaceScale(board, c.ratio, chrome, c.available);
+    EXPECT_EQ(scale, c.scale) << c.ratio << " on " << c.available.width() << "x"
+                              << c.available.height();
+    if (scale > 1) {
+      const QSize window = LogicalSurfaceSize(board, c.ratio, scale) + chrome;
+      EXPECT_LE(window.height(), c.available.height());
+    }
+  }
+}
+
+TEST(WindowPlacement, TheWindowIsKeptOnTheScreenWithItsCornerReachable) {
+  const QRect screen(0, 0, 1366, 768);
+  // Where it fits, it stays as placed or is pushed back inside.
+  EXPECT_EQ(KeepOnScreen({400, 100}, {490, 528}, screen), QPoint(400, 100));
+  EXPECT_EQ(KeepOnScreen({400, -114}, {490, 528}, screen), QPoint(400, 0));
+  EXPECT_EQ(KeepOnScreen({1000, 500}, {490, 528}, screen), QPoint(876, 240));
+  // Larger than the screen: the top-left corner stays on it.
+  EXPECT_EQ(KeepOnScreen({-20, -114}, {969, 998}, screen), QPoint(0, 0));
+  // A panel above the available area, on a second screen to the right.
+  EXPECT_EQ(KeepOnScreen({1400, 0}, {490, 528}, QRect(1366, 30, 1280, 994)), QPoint(1400, 30));
 }
 
 TEST(ScreenScale, MousePositionsMapBackToSurfacePixels) {
@@ -131,7 +159,7 @@ TEST(ScreenScale, MousePositionsMapBackToSurfacePixels) {
   // At ratio 2 and scale 2 logical pixels are surface pixels; halves round down.
   EXPECT_EQ(SurfacePointAt({10.5, 20.75}, 2.0, 2).x, 10);
   EXPECT_EQ(SurfacePointAt({10.5, 20.75}, 2.0, 2).y, 20);
-  // At ratio 1.5 the board is drawn at scale 2: logical 3 is device 4.5, surface 2.
+  // At ratio 1.5 and scale 2: logical 3 is device 4.5, surface 2.
   EXPECT_EQ(SurfacePointAt({3, 0}, 1.5, 2).x, 2);
   EXPECT_EQ(SurfacePointAt({482.9, 0}, 1.5, 2).x, 362);
   // At ratio 1.25 the scale stays 1: logical 8 is device 10.

@@ -1,0 +1,110 @@
+#include "platform/ui/input_hold.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+#include <QWindow>
+
+#include "platform/frame_pause.h"
+
+namespace {
+
+bool IsUserInput(QEvent::Type type) {
+  switch (type) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseMove:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Shortcut:
+    case QEvent::InputMethod:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+    case QEvent::TabletPress:
+    case QEvent::TabletMove:
+    case QEvent::TabletRelease:
+    case QEvent::Close:
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+InputHold::InputHold(QWidget* mainWindow) : m_pMainWindow(mainWindow) {
+  QCoreApplication::instance()->installEventFilter(this);
+}
+
+InputHold::~InputHold() = default;
+
+InputHold::Busy::Busy(InputHold& hold) : m_hold(hold) {
+  ++m_hold.m_nDepth;
+}
+
+InputHold::Busy::~Busy() {
+  if (--m_hold.m_nDepth == 0 && !m_hold.m_bDelivering) {
+    m_hold.Deliver();
+  }
+}
+
+bool InputHold::InMainWindow(const QObject* receiver) const {
+  if (m_pMainWindow == nullptr) {
+    return false;
+  }
+  // The window system's events reach the window first, then its widgets;
+  // shortcuts and actions belong to the widget that owns them. A dialog is
+  // owned by the main window but is a window of its own.
+  const QObject* object = receiver;
+  while (object != nullptr && !object->isWidgetType() && !object->isWindowType()) {
+    object = object->parent();
+  }
+  if (object == nullptr) {
+    return false;
+  }
+  if (object->isWindowType()) {
+    return object == m_pMainWindow->windowHandle();
+  }
+  return static_cast<const QWidget*>(object)->window() == m_pMainWindow;
+}
+
+bool InputHold::ShouldHold(QObject* receiver, const QEvent* event) const {
+  if (m_nDepth == 0 || !IsUserInput(event->type())) {
+    return false;
+  }
+  const bool inMainWindow = InMainWindow(receiver);
+  if (event->type() == QEvent::Close && inMainWindow) {
+    return false;
+  }
+  // Outside a pause the handler runs a modal loop (a dialog, a message box):
+  // that window's input is its own to handle.
+  return IsPausing() || inMainWindow;
+}
+
+bool InputHold::eventFilter(QObject* receiver, QEvent* event) {
+  if (!ShouldHold(receiver, event)) {
+    return false;
+  }
+  m_held.push_back({receiver, std::unique_ptr<QEvent>(event->clone())});
+  return true;
+}
+
+void InputHold::Deliver() {
+  m_bDelivering = true;
+  while (!m_held.empty()) {
+    HeldEvent held = std::move(m_held.front());
+    m_held.pop_front();
+    if (held.receiver == nullptr) {
+      continue;
+    }
+    // A handler this starts holds the input that arrives meanwhile behind
+    // what is already queued, and leaves its delivery to this loop.
+    QCoreApplication::sendEvent(held.receiver, held.event.get());
+  }
+  m_bDelivering = false;
+}

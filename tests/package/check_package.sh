@@ -122,13 +122,14 @@ if [ -s "$work/display" ]; then
   unset WAYLAND_DISPLAY QT_QPA_PLATFORM
   "$program" >"$work/game.log" 2>&1 &
   game_pid=$!
-  window=$(timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" --name '^Tumbleroad$' |
+  # --all: by default xdotool takes a window that meets any one condition.
+  window=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$game_pid" --name '^Tumbleroad$' |
     head -n 1)
   if [ -n "$window" ]; then
     # The book is found from where the program sits: /usr/games/../share/tumbleroad/help.
     xdotool windowfocus --sync "$window" 2>/dev/null
     xdotool key F1
-    timeout 20 xdotool search --sync --onlyvisible --pid "$game_pid" --name '^Tumbleroad Help' \
+    timeout 20 xdotool search --sync --all --onlyvisible --pid "$game_pid" --name '^Tumbleroad Help' \
       >/dev/null || fail "F1 did not open the help book"
   else
     fail "the program showed no window: $(cat "$work/game.log")"

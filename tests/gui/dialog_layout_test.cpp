@@ -8,9 +8,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "app/about_dlg.h"
+#include "app/command_line.h"
 #include "dialogs/column_choice.h"
 #include "dialogs/num_players.h"
 #include "dialogs/players_dlg.h"
@@ -71,13 +73,25 @@ const std::array<QRect, 3> kSeat1 = {QRect(7, 7, 116, 33), QRect(14, 20, 41, 12)
 const std::array<QRect, 3> kSeat2 = {QRect(7, 43, 116, 33), QRect(16, 55, 41, 12),
                                      QRect(64, 54, 50, 15)};
 
+// The About box names the release that --version prints, by its major and
+// minor numbers: "Tumbleroad V2.2" for 2.2.0.
+const char* AboutTitle() {
+  static const std::string title = [] {
+    const QStringList numbers = VersionText().trimmed().section(' ', -1).split('.');
+    return QStringLiteral("Tumbleroad V%1.%2")
+        .arg(numbers.value(0), numbers.value(1))
+        .toStdString();
+  }();
+  return title.c_str();
+}
+
 std::vector<ExpectedDialog> AllDialogs() {
   return {
       {"About",
        [] { return std::make_unique<CAboutDlg>(); },
        "About Tumbleroad",
        QSize(217, 55),
-       {{IDC_STATIC, Kind::kText, "Tumbleroad V2.2", QRect(39, 14, 119, 8), false},
+       {{IDC_STATIC, Kind::kText, AboutTitle(), QRect(39, 14, 119, 8), false},
         {IDC_STATIC, Kind::kText, "A push-your-luck dice game", QRect(39, 29, 119, 8), false},
         {IDOK, Kind::kPush, "OK", QRect(178, 7, 32, 14), true},
         {IDC_STATIC, Kind::kIcon, "", QRect(7, 15, 0, 0), false}}},

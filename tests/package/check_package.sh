@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Builds the Debian package with scripts/package and checks it as a user meets
+# it: lintian, the files it unpacks, the package's fields, the metadata
+# validators, and the unpacked program itself: its version, its window under
+# Xvfb and its help book.
+#
+#   check_package.sh SOURCE_FOLDER BUILD_FOLDER VERSION
+set -u
+source_dir=$1
+build_dir=$2
+version=$3
+
+work=$(mktemp -d)
+xvfb_pid=""
+game_pid=""
+failures=0
+
+stop() {
+  if [ -n "$1" ]; then
+    kill "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+  fi
+}
+cleanup() {
+  stop "$game_pid"
+  stop "$xvfb_pid"
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAILED: $*"
+  failures=$((failures + 1))
+}
+
+echo "== building the package"
+if ! "$source_dir/scripts/package" "$build_dir" >"$work/package.log" 2>&1; then
+  tail -n 40 "$work/package.log"
+  fail "scripts/package"
+  exit 1
+fi
+deb=$(tail -n 1 "$work/package.log")
+[ -f "$deb" ] || { fail "the last line of scripts/package is not the package: $deb"; exit 1; }
+echo "$deb"
+
+echo "== lintian"
+lintian --display-info --fail-on error "$deb" >"$work/lintian" 2>&1 || fail "lintian reports errors"
+grep -v 'running with root privileges' "$work/lintian"
+
+echo "== fields"
+field() { dpkg-deb --field "$deb" "$1"; }
+[ "$(field Package)" = tumbleroad ] || fail "Package is $(field Package)"
+[ "$(field Version)" = "$version" ] || fail "Version is $(field Version), not $version"
+[ "$(field Section)" = games ] || fail "Section is $(field Section)"
+[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends is $(field Recommends)"
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libfontconfig1 libc6; do
+  field Depends | grep -q "\b$library (>= " || fail "Depends lacks $library: $(field Depends)"
+done
+
+echo "== contents"
+# Everything belongs to root; folders and the program are 755, other files 644.
+dpkg-deb --contents "$deb" | awk '
+  $2 != "root/root" { print "not owned by root: " $6 }
+  /^d/ && $1 != "drwxr-xr-x" { print "folder " $6 " is " $1 }
+  /^-/ && $6 == "./usr/games/tumbleroad" && $1 != "-rwxr-xr-x" { print "program is " $1 }
+  /^-/ && $6 != "./usr/games/tumbleroad" && $1 != "-rw-r--r--" { print $6 " is " $1 }
+' >"$work/modes"
+[ -s "$work/modes" ] && fail "ownership or permissions: $(cat "$work/modes")"
+
+root=$work/root
+dpkg-deb --extract "$deb" "$root"
+app_id=io.github.tumbleroad.Tumbleroad
+expected=(
+  usr/games/tumbleroad
+  usr/share/applications/$app_id.desktop
+  usr/share/metainfo/$app_id.metainfo.xml
+  usr/share/man/man6/tumbleroad.6.gz
+  usr/share/doc/tumbleroad/copyright
+  usr/share/doc/tumbleroad/changelog.gz
+  usr/share/tumbleroad/help/TumbleroadHlp.html
+)
+for size in 16 32 48 64 128 256; do
+  expected+=("usr/share/icons/hicolor/${size}x$size/apps/$app_id.png")
+done
+for file in "${expected[@]}"; do
+  [ -f "$root/$file" ] || fail "the package lacks /$file"
+done
+for page in "$source_dir"/res/help/*; do
+  [ -f "$root/usr/share/tumbleroad/help/$(basename "$page")" ] ||
+    fail "the package lacks the help page $(basename "$page")"
+done
+file "$root/usr/games/tumbleroad" | grep -q ', stripped' || fail "the program is not stripped"
+for compressed in usr/share/man/man6/tumbleroad.6.gz usr/share/doc/tumbleroad/changelog.gz; do
+  gzip --test "$root/$compressed" 2>/dev/null || fail "/$compressed is not gzip"
+done
+zcat "$root/usr/share/man/man6/tumbleroad.6.gz" | grep -q "^\.TH TUMBLEROAD 6 .*$version" ||
+  fail "the manual page is not of section 6 or names another version"
+zcat "$root/usr/share/doc/tumbleroad/changelog.gz" | head -n 1 | grep -q "^tumbleroad ($version)" ||
+  fail "the changelog does not start with $version"
+
+echo "== metadata"
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate"
+desktop-file-validate "$root/usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo's release is not $version"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
+  fail "the metainfo's licence is not GPL-3.0-or-later"
+
+echo "== the unpacked program"
+program=$root/usr/games/tumbleroad
+[ "$("$program" --version)" = "tumbleroad (Tumbleroad) $version" ] ||
+  fail "--version prints: $("$program" --version)"
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [ -s "$work/display" ] && break
+  sleep 0.05
+done
+if [ -s "$work/display" ]; then
+  export DISPLAY=:$(cat "$work/display")
+  unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+  "$program" >"$work/game.log" 2>&1 &
+  game_pid=$!
+  # --all: by default xdotool takes a window that meets any one condition.
+  window=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$game_pid" --name '^Tumbleroad$' |
+    head -n 1)
+  if [ -n "$window" ]; then
+    # The book is found from where the program sits: /usr/games/../share/tumbleroad/help.
+    xdotool windowfocus --sync "$window" 2>/dev/null
+    xdotool key F1
+    timeout 20 xdotool search --sync --all --onlyvisible --pid "$game_pid" --name '^Tumbleroad Help' \
+      >/dev/null || fail "F1 did not open the help book"
+  else
+    fail "the program showed no window: $(cat "$work/game.log")"
+  fi
+  stop "$game_pid"
+  game_pid=""
+else
+  fail "Xvfb did not start"
+fi
+
+echo "== $failures failed"
+[ "$failures" -eq 0 ]

@@ -1,0 +1,100 @@
+#include <QPaintEvent>
+#include <QTest>
+#include <QTimer>
+
+#include "game/dice.h"
+#include "game/game_state.h"
+#include "shell_test_support.h"
+
+namespace {
+
+constexpr QPoint kDie0OnWidget(32, 32);  // board (30, 30) behind the 2-pixel edge
+constexpr QPoint kDie1OnWidget(442, 42);
+
+// Counts the frames the board widget paints.
+class PaintCounter : public QObject {
+ public:
+  explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
+  int Count() const { return m_nCount; }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    m_nCount += event->type() == QEvent::Paint ? 1 : 0;
+    return false;
+  }
+
+ private:
+  int m_nCount = 0;
+};
+
+class InputHoldTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    Start();
+    m_pSurface = Frame()->SurfaceWidget();
+  }
+  CSurfaceWidget* m_pSurface = nullptr;
+};
+
+// F2, then a click on die 0, then a double-click on die 1, all made while a
+// handler runs: nothing is handled before it returns, and afterwards they are
+// handled in the order they came. In any other order die 0 would not be part
+// of the new game's pair.
+TEST_F(InputHoldTest, InputDuringAHandlerIsHandledAfterItInOrder) {
+  g_nProgress[0][5] = 3;
+  const int die0 = g_Dice[0].m_nValue;
+  Frame()->HandleInput([&] {
+    QTest::keyClick(Window(), Qt::Key_F2);
+    QTest::mouseClick(m_pSurface, Qt::LeftButton, {}, kDie0OnWidget);
+    QTest::mousePress(m_pSurface, Qt::LeftButton, {}, kDie1OnWidget);
+    QTest::mouseRelease(m_pSurface, Qt::LeftButton, {}, kDie1OnWidget);
+    QTest::mouseDClick(m_pSurface, Qt::LeftButton, {}, kDie1OnWidget);
+    QTest::mouseRelease(m_pSurface, Qt::LeftButton, {}, kDie1OnWidget);
+    // Nothing has happened yet: not the new game, not the selection.
+    EXPECT_EQ(g_nProgress[0][5], 3);
+    EXPECT_EQ(g_Dice[0].m_bSelected, 0);
+    EXPECT_EQ(g_Dice[0].m_nValue, die0);
+  });
+  EXPECT_EQ(g_nProgress[0][5], 0) << "F2 was not handled";
+  EXPECT_EQ(g_bPairPlayed, 1) << "the pair was not played in the new game";
+  EXPECT_EQ(g_Dice[0].m_nValue, 0);
+  EXPECT_EQ(g_Dice[1].m_nValue, 0);
+}
+
+// Input held by a nested handler waits for the outermost one; input that
+// arrives while held input is delivered joins the end of the queue.
+TEST_F(InputHoldTest, NestedHandlersDeliverOnlyWhenTheOutermostReturns) {
+  Frame()->HandleInput([&] {
+    Frame()->HandleInput([&] { QTest::mouseClick(m_pSurface, Qt::LeftButton, {}, kDie0OnWidget); });
+    EXPECT_EQ(g_Dice[0].m_bSelected, 0);
+  });
+  EXPECT_EQ(g_Dice[0].m_bSelected, 1);
+}
+
+// A close request during a throw takes the window off the screen at once; the
+// throw ends without another frame and the frame closes after the handler.
+TEST_F(InputHoldTest, ACloseDuringAThrowEndsItWithoutFrames) {
+  SetFramePause(std::chrono::milliseconds{2});
+  PaintCounter paints(m_pSurface);
+  int paintsAtClose = -1;
+  bool visibleAfterClose = true;
+  QTimer::singleShot(10, [&] {
+    Window()->close();
+    paintsAtClose = paints.Count();
+    visibleAfterClose = Window()->isVisible();
+  });
+  Frame()->HandleInput([&] {
+    QTest::mouseClick(m_pSurface, Qt::LeftButton, {}, kDie0OnWidget);
+    NewGame();
+    EXPECT_FALSE(Frame()->IsClosed()) << "closed before the handler returned";
+  });
+  ASSERT_GE(paintsAtClose, 1) << "the close came after the throw";
+  EXPECT_FALSE(visibleAfterClose);
+  EXPECT_EQ(paints.Count(), paintsAtClose) << "frames were drawn after the close";
+  EXPECT_TRUE(Frame()->IsClosed());
+  EXPECT_EQ(FramePauseLength(), std::chrono::milliseconds{0});
+  EXPECT_EQ(g_Dice[0].m_bSelected, 0) << "input held for a closed window was handled";
+}
+
+}  // namespace

@@ -1,0 +1,28 @@
+// The main window's own title bar, for Wayland desktops where the compositor
+// leaves decorations to the program. Qt's stock decorations there offer
+// minimise and maximise buttons whatever the window asks for; a fixed-size
+// game window wants its caption, its icon and a close button only.
+#pragma once
+
+#include <QWidget>
+
+class QToolButton;
+
+class CTitleBar : public QWidget {
+ public:
+  explicit CTitleBar(QWidget* window);
+
+  // True where the program draws its own title bar.
+  static bool Wanted();
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  QToolButton* m_pClose;
+};

@@ -89,6 +89,11 @@ int main(int argc, char** argv) {
     if (const QString error = FileOpenError(info.m_strFileName); !error.isEmpty()) {
       startupError = QStringLiteral("cannot open '%1': %2").arg(info.m_strFileName, error);
       PrintTo(stderr, QStringLiteral("%1: %2\n").arg(program, startupError));
+      // The message box is for those who started the game from a menu.
+      if (qEnvironmentVariableIsEmpty("DISPLAY") &&
+          qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")) {
+        return 1;
+      }
       g_bDisplayOptional = true;
     }
   }

@@ -16,6 +16,10 @@ extern const int ColumnPreference[11];
 // over; in a game of computers only, until the first stop.
 void PlayComputerTurns();
 
+// Makes PlayComputerTurns the turn flow's computer to move, for the rest of
+// the run.
+void InstallComputerPlayer();
+
 class CComputerPlayer {
  public:
   // Presses ROLL: throws the four dice; a throw with no playable pair busts

@@ -1,8 +1,8 @@
 // The computer's turn: the driver, the stop-or-roll decision and the two
 // buttons it presses.
 #include "ai/computer_player.h"
-#include "board/layout.h"
-#include "game/button_pictures.h"
+#include "game/board_display.h"
+#include "game/computer_hand_over.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/play_observer.h"
@@ -72,8 +72,16 @@ void PlayComputerTurns() {
   }
 }
 
+void InstallComputerPlayer() {
+  class ComputerToMove : public CComputerToMove {
+    void PlayComputerTurns() override { ::PlayComputerTurns(); }
+  };
+  static ComputerToMove computer;
+  SetComputerToMove(&computer);
+}
+
 void CComputerPlayer::RollAgain() {
-  ShowButtonPicture(kRollPressedPicture, kRollButtonPlace);
+  ShowButtonPressed(BoardButton::kRoll);
   // The pressed picture stays in view for the time of one repaint.
   RepaintNow();
   ShowBothButtonsLive();
@@ -90,7 +98,7 @@ void CComputerPlayer::RollAgain() {
 }
 
 void CComputerPlayer::StopTurn() {
-  ShowButtonPicture(kStopPressedPicture, kStopButtonPlace);
+  ShowButtonPressed(BoardButton::kStop);
   ShowBothButtonsLive();
   g_WhitePegs.Commit();
   g_WhitePegs.Clear();

@@ -3,11 +3,13 @@
 #include <QElapsedTimer>
 #include <ctime>
 
+#include "ai/computer_player.h"
 #include "app/about_dlg.h"
 #include "app/main_frame.h"
 #include "app/main_menu.h"
 #include "app/startup_report.h"
 #include "app/varnel_doc.h"
+#include "board/board_display.h"
 #include "game/game_state.h"
 #include "game/varnel_view.h"
 #include "platform/ui/message_map.h"
@@ -33,6 +35,9 @@ CVarnelApp::~CVarnelApp() {
 
 BOOL CVarnelApp::InitInstance() {
   m_strStartupError.clear();
+  // The rules paint the board and hand the move to the computer through these.
+  InstallMainWindowBoard();
+  InstallComputerPlayer();
   FrameResources resources{QString::fromLatin1(kMainWindowTitle), MainMenu(), MainAccelerators(),
                            QStringLiteral(":/icons"), QSize(kBoardSize, kBoardSize)};
   m_pDocTemplate = std::make_unique<CSingleDocTemplate>(

@@ -1,12 +1,10 @@
 #include "game/game_state.h"
 
-#include "ai/computer_player.h"
-#include "board/painter.h"
+#include "game/board_display.h"
+#include "game/computer_hand_over.h"
 #include "game/dice.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
-#include "platform/win_app.h"
-#include "platform/wnd.h"
 
 const int g_nColumnHeight[13] = {0, 0, 3, 5, 7, 9, 11, 13, 11, 9, 7, 5, 3};
 
@@ -64,19 +62,37 @@ void NewGame() {
   g_nCurrentPlayer = 0;
   RepaintNow();
   if (g_nPlayerType[0] == kComputerSeat) {
-    PlayComputerTurns();
+    HandOverToComputer();
   }
 }
 
 void RepaintNow() {
-  CWinApp* app = AfxGetApp();
-  if (app == nullptr || app->m_pMainWnd == nullptr) {
-    return;
+  if (CBoardDisplay* display = BoardDisplay()) {
+    display->Repaint();
   }
-  CWnd* mainWnd = app->m_pMainWnd;
-  CDC* pDC = mainWnd->GetDC();
-  PaintBoard(pDC, 2);
-  mainWnd->ReleaseDC(pDC);
+}
+
+void ResetGameState() {
+  g_nPlayers = 2;
+  g_nColumnsToWin = 3;
+  for (int& type : g_nPlayerType) {
+    type = kHumanSeat;
+  }
+  g_nCurrentPlayer = 0;
+  g_nWinner = 0;
+  g_bNoWinner = 0;
+  for (auto& row : g_nProgress) {
+    for (int& cell : row) {
+      cell = 0;
+    }
+  }
+  g_bPairPlayed = g_bRollPressed = g_bStopPressed = g_bDieClicked = g_bBoardDrawn = 0;
+  for (CDie& die : g_Dice) {
+    die.m_bRedraw = 0;
+    die.m_bSelected = 0;
+    die.m_nValue = 1;
+  }
+  g_WhitePegs.Clear();
 }
 
 void PrepareFirstGame(std::uint32_t seed) {

@@ -45,6 +45,10 @@ void NewGame();
 // Paints the whole board from the present state on the main window, now.
 void RepaintNow();
 
+// Puts every variable of the game back to what the program starts with:
+// two seats of people, three columns to win, no pegs, dice showing 1.
+void ResetGameState();
+
 // The first position after start-up: seeds the random source (with the
 // calendar time in seconds, unless the user fixed a seed) and throws seat 0's
 // first roll. Unlike NewGame it resets nothing else.

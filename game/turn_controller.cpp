@@ -1,9 +1,8 @@
 // The board view's mouse handlers: a person's whole turn with the left button.
 #include "game/turn_controller.h"
 
-#include "ai/computer_player.h"
-#include "board/layout.h"
-#include "game/button_pictures.h"
+#include "game/board_display.h"
+#include "game/computer_hand_over.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/play_observer.h"
@@ -19,7 +18,7 @@ bool ButtonsLive() {
 
 void PlayComputerIfItsTurn() {
   if (g_nPlayerType[g_nCurrentPlayer] == kComputerSeat) {
-    PlayComputerTurns();
+    HandOverToComputer();
   }
 }
 
@@ -32,13 +31,13 @@ void ReleaseButtons() {
 
 // The die whose place holds the point; -1 for none.
 int DieUnder(CPoint point) {
-  int found = -1;
-  for (int die = 0; die < 4; ++die) {
-    if (DieArea(die).Contains(point)) {
-      found = die;
-    }
-  }
-  return found;
+  const CBoardDisplay* display = BoardDisplay();
+  return display != nullptr ? display->DieAt(point) : -1;
+}
+
+BoardButton ButtonUnder(CPoint point) {
+  const CBoardDisplay* display = BoardDisplay();
+  return display != nullptr ? display->ButtonAt(point) : BoardButton::kNone;
 }
 
 }  // namespace
@@ -51,12 +50,13 @@ void CVarnelView::OnLButtonDown(UINT /*nFlags*/, CPoint point) {
     return;
   }
   if (ButtonsLive()) {
-    if (kStopArea.Contains(point)) {
-      ShowButtonPicture(kStopPressedPicture, kStopButtonPlace);
+    const BoardButton button = ButtonUnder(point);
+    if (button == BoardButton::kStop) {
+      ShowButtonPressed(BoardButton::kStop);
       g_bStopPressed = 1;
       g_bRollPressed = 0;
-    } else if (kRollArea.Contains(point)) {
-      ShowButtonPicture(kRollPressedPicture, kRollButtonPlace);
+    } else if (button == BoardButton::kRoll) {
+      ShowButtonPressed(BoardButton::kRoll);
       g_bRollPressed = 1;
       g_bStopPressed = 0;
     } else {
@@ -133,7 +133,7 @@ void CVarnelView::OnMouseMove(UINT /*nFlags*/, CPoint point) {
     return;
   }
   // Leaving both buttons cancels a held one; coming back does not press it again.
-  if (ButtonsLive() && !kStopArea.Contains(point) && !kRollArea.Contains(point)) {
+  if (ButtonsLive() && ButtonUnder(point) == BoardButton::kNone) {
     ReleaseButtons();
   }
 }

@@ -2,8 +2,14 @@
 
 #include <QApplication>
 
-// The GUI tests need one application object for the whole run.
+#include "ai/computer_player.h"
+#include "board/board_display.h"
+
+// The GUI tests need one application object for the whole run, and the board's
+// display and the computer player installed as the program installs them.
 int main(int argc, char** argv) {
+  InstallMainWindowBoard();
+  InstallComputerPlayer();
   qputenv("QT_QPA_PLATFORM",
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <functional>
 
+#include "game/game_state.h"
 #include "platform/win_app.h"
 #include "platform/wnd.h"
 
@@ -34,6 +35,3 @@ class DisplaylessMainWindow : public CWndScreen {
   int m_nPresents = 0;
   std::function<void()> m_onPresent;
 };
-
-// Puts the game state back to what the program starts with.
-void ResetGameState();

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <functional>
 
+#include "board/board_display.h"
 #include "board/layout.h"
-#include "game/button_pictures.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/varnel_view.h"
@@ -20,24 +20,12 @@ namespace {
 
 constexpr unsigned kSeed = 20240611;
 
-// The state the program starts with, before the first throw.
+// The state the program starts with, before the first throw: blank dice.
 void ResetGame() {
-  g_nPlayers = 2;
-  g_nCurrentPlayer = 0;
-  g_nWinner = 0;
-  g_bNoWinner = 0;
-  for (auto& row : g_nProgress) {
-    for (int& cell : row) {
-      cell = 0;
-    }
-  }
-  g_bPairPlayed = g_bRollPressed = g_bStopPressed = g_bDieClicked = g_bBoardDrawn = 0;
+  ResetGameState();
   for (CDie& die : g_Dice) {
-    die.m_bSelected = 0;
-    die.m_bRedraw = 0;
     die.m_nValue = 0;
   }
-  g_WhitePegs.Clear();
 }
 
 // The main window's client area: the view at (2, 2) behind its edge.
@@ -50,6 +38,7 @@ struct Window {
     frame.CreateClientArea(484, 484);
     view.CreateChildArea(&frame, 2, 2, 480, 480);
     app.m_pMainWnd = &frame;
+    InstallMainWindowBoard();
   }
 
   // The window is shown: the view paints itself from nothing.
@@ -132,7 +121,7 @@ void NoWinner(Window& window) {
 // ROLL held down beside a live STOP, as the turn flow shows them.
 void ButtonsPressed(Window& window) {
   MidGame(window);
-  ShowButtonPicture(kRollPressedPicture, kRollButtonPlace);
+  ShowButtonPressed(BoardButton::kRoll);
 }
 
 bool Save(const QImage& image, const QString& path) {

@@ -38,6 +38,8 @@ class ThrowCounter : public CPlayObserver {
 SimTally RunSimulation(const SimOptions& options) {
   SimTally tally;
   ThrowCounter counter(&tally);
+  // No board display: the games are played unseen.
+  InstallComputerPlayer();
   const auto start = std::chrono::steady_clock::now();
   SeedRandom(options.nSeed);
   for (long long game = 0; game < options.nGames; ++game) {

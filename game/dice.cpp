@@ -2,6 +2,7 @@
 
 #include <ctime>
 
+#include "game/board_display.h"
 #include "game/game_state.h"
 #include "platform/frame_pause.h"
 #include "platform/random_source.h"
@@ -25,11 +26,19 @@ void CDie::Roll() {
     m_bSelected = 0;
     m_bRedraw = 1;
   }
+  // Unseen play (the simulator) draws the same faces without showing them.
+  const bool shown = BoardDisplay() != nullptr;
   for (int frame = 0; frame < 10; ++frame) {
-    ShowFace(DrawFace());
-    Pause(1);
+    const int face = DrawFace();
+    if (shown) {
+      ShowFace(face);
+      Pause(1);
+    }
   }
-  ShowFace(DrawFace());
+  const int lastFrame = DrawFace();
+  if (shown) {
+    ShowFace(lastFrame);
+  }
   m_nValue = DrawFace();
   RepaintNow();
 }

@@ -26,10 +26,6 @@ bool IsGameOver() {
   return g_nWinner > 0 || g_bNoWinner == 1;
 }
 
-bool HasClaimed(int seat, int column) {
-  return g_nProgress[seat][column] == g_nColumnHeight[column];
-}
-
 int ClaimedCount(int seat) {
   int count = 0;
   for (int column = 2; column <= 12; ++column) {

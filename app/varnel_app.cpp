@@ -5,6 +5,7 @@
 
 #include "ai/computer_player.h"
 #include "app/about_dlg.h"
+#include "app/help_book.h"
 #include "app/main_frame.h"
 #include "app/main_menu.h"
 #include "app/startup_report.h"
@@ -13,6 +14,7 @@
 #include "game/game_state.h"
 #include "game/varnel_view.h"
 #include "platform/ui/message_map.h"
+#include "platform/ui/win_help.h"
 #include "res/resource.h"
 
 namespace {
@@ -38,6 +40,7 @@ BOOL CVarnelApp::InitInstance() {
   // The rules paint the board and hand the move to the computer through these.
   InstallMainWindowBoard();
   InstallComputerPlayer();
+  SetHelpDirectories(ProgramHelpDirectories());
   FrameResources resources{QString::fromLatin1(kMainWindowTitle), MainMenu(), MainAccelerators(),
                            QStringLiteral(":/icons"), QSize(kBoardSize, kBoardSize)};
   m_pDocTemplate = std::make_unique<CSingleDocTemplate>(

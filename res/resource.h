@@ -1,6 +1,8 @@
 // Ids of the program's resources and commands.
 #pragma once
 
+#include "platform/standard_ids.h"
+
 // Menu, accelerator table, icon and document-template string.
 constexpr unsigned IDR_MAINFRAME = 128;
 constexpr unsigned IDS_APP_TITLE = 57344;
@@ -22,13 +24,7 @@ constexpr unsigned ID_APP_ABOUT = 57664;
 constexpr unsigned ID_APP_EXIT = 57665;
 constexpr unsigned ID_HELP_FINDER = 57667;
 constexpr unsigned ID_CONTEXT_HELP = 57669;
-constexpr unsigned ID_HELP = 57670;
 constexpr unsigned ID_DEFAULT_HELP = 57671;
-
-// Standard dialog buttons.
-constexpr int IDOK = 1;
-constexpr int IDCANCEL = 2;
-constexpr int IDC_STATIC = -1;
 
 // Radio buttons of the option dialogs.
 constexpr int IDC_TWO_COLUMNS = 1000;

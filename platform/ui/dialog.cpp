@@ -5,12 +5,12 @@
 #include <QtDebug>
 #include <optional>
 
+#include "platform/standard_ids.h"
 #include "platform/ui/button.h"
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/dialog_window.h"
 #include "platform/win_app.h"
 #include "platform/wnd.h"
-#include "res/resource.h"
 
 namespace {
 

@@ -7,12 +7,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "platform/standard_ids.h"
 #include "platform/ui/button.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/dialog_units.h"
 #include "platform/win_app.h"
 #include "platform/wnd.h"
-#include "res/resource.h"
 
 namespace {
 

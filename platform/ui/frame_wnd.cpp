@@ -16,11 +16,11 @@
 
 #include "platform/dc.h"
 #include "platform/frame_pause.h"
+#include "platform/standard_ids.h"
 #include "platform/ui/input_hold.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/screen_fit.h"
 #include "platform/ui/title_bar.h"
-#include "res/resource.h"
 
 class CFrameWnd::FrameWidget : public QWidget {
  public:

@@ -14,6 +14,7 @@
 namespace {
 
 QPointer<CHelpWindow> g_pHelpWindow;
+QStringList g_helpDirectories;
 
 // While a modal dialog is up Qt blocks every window but the dialog and those
 // that stand on it. The help window stands on the dialog for as long as the
@@ -61,10 +62,12 @@ QString HelpBookPage(const QString& helpFile) {
 
 }  // namespace
 
+void SetHelpDirectories(const QStringList& directories) {
+  g_helpDirectories = directories;
+}
+
 QStringList HelpDirectories() {
-  const QDir programDir(QCoreApplication::applicationDirPath());
-  return {programDir.filePath(QStringLiteral("help")),
-          QDir::cleanPath(programDir.filePath(QStringLiteral(TUMBLEROAD_HELP_FROM_BINDIR)))};
+  return g_helpDirectories;
 }
 
 QString FindHelpBook(const QString& helpFile, const QStringList& directories) {

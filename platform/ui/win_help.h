@@ -19,8 +19,9 @@ constexpr UINT HELP_FINDER = 0x000b;  // open the book at its contents
 // the modal dialog in front of it, if any. FALSE when nothing was shown.
 BOOL WinHelp(QWidget* hWndMain, const QString& helpFile, UINT uCommand);
 
-// Where the help books are looked for: beside the program in the build tree,
-// and in the shared data folder of an installed program.
+// Where the help books are looked for, in order; the program sets them at
+// start-up, since only it knows where it is installed.
+void SetHelpDirectories(const QStringList& directories);
 QStringList HelpDirectories();
 
 // The contents page of the book a help file name stands for: the page named

@@ -3,7 +3,9 @@
 #include <QApplication>
 
 #include "ai/computer_player.h"
+#include "app/help_book.h"
 #include "board/board_display.h"
+#include "platform/ui/win_help.h"
 
 // The GUI tests need one application object for the whole run, and the board's
 // display and the computer player installed as the program installs them.
@@ -13,6 +15,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM",
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
+  SetHelpDirectories(ProgramHelpDirectories());
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

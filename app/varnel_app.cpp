@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "app/about_dlg.h"
+#include "app/board_accessible.h"
 #include "app/main_frame.h"
 #include "app/main_menu.h"
 #include "app/startup_report.h"
@@ -33,6 +34,7 @@ CVarnelApp::~CVarnelApp() {
 
 BOOL CVarnelApp::InitInstance() {
   m_strStartupError.clear();
+  InstallBoardAccessibility();
   FrameResources resources{QString::fromLatin1(kMainWindowTitle), MainMenu(), MainAccelerators(),
                            QStringLiteral(":/icons"), QSize(kBoardSize, kBoardSize)};
   m_pDocTemplate = std::make_unique<CSingleDocTemplate>(

@@ -15,9 +15,9 @@ class AccessibleChanges {
  public:
   explicit AccessibleChanges(QWidget* widget);
 
-  // Announces the changes since the last look, and looks again; the first
-  // look announces nothing. Where no assistive technology listens, Qt drops
-  // the announcements.
+  // Announces the changes since the last look, and looks again. It looks
+  // only while an assistive technology listens, and the first look after it
+  // starts listening announces nothing.
   void Announce();
 
  private:

@@ -1,9 +1,6 @@
-#include <QKeySequence>
 #include <QMenu>
-#include <QTest>
 #include <functional>
 
-#include "game/dice.h"
 #include "game/game_state.h"
 #include "shell_test_support.h"
 #include "support/board_mouse.h"
@@ -31,15 +28,6 @@ class BoardKeysTest : public ShellTest {
     Outcome outcome{GameSnapshot(), *Frame()->ClientSurface()};
     m_app.ExitInstance();
     return outcome;
-  }
-
-  // Keys typed at the main window, as the window system hands them over:
-  // "1 Num+2 Return R".
-  void Type(const char* keys) {
-    for (const QString& key : QString::fromLatin1(keys).split(' ')) {
-      const QKeyCombination combination = QKeySequence(key)[0];
-      QTest::keyClick(Window()->windowHandle(), combination.key(), combination.keyboardModifiers());
-    }
   }
 
   void Click(CPoint point) {

@@ -1,5 +1,5 @@
 #include <QMenu>
-#include <functional>
+#include <algorithm>
 
 #include "game/game_state.h"
 #include "shell_test_support.h"
@@ -16,95 +16,62 @@ struct Outcome {
 
 class BoardKeysTest : public ShellTest {
  protected:
-  // Starts a fresh game with these seats and plays.
-  Outcome Play(std::initializer_list<int> seats, const std::function<void()>& play) {
+  // A fresh game with these seats, played by keys or by clicks.
+  Outcome Play(std::initializer_list<int> seats, const char* keys, const char* clicks) {
     ResetGameState();
-    int seat = 0;
-    for (const int kind : seats) {
-      g_nPlayerType[seat++] = kind;
-    }
+    std::copy(seats.begin(), seats.end(), g_nPlayerType);
     Start();
-    play();
+    keys != nullptr ? Type(keys) : Mouse(clicks);
     Outcome outcome{GameSnapshot(), *Frame()->ClientSurface()};
     m_app.ExitInstance();
     return outcome;
   }
 
-  void Click(CPoint point) {
-    QTest::mouseClick(Frame()->SurfaceWidget(), Qt::LeftButton, {},
-                      QPoint(point.x + 2, point.y + 2));
-  }
-  // Press, release, double-click, release: what the window system sends.
-  void DoubleClick(CPoint point) {
+  // "click 0, double 1, click ROLL": clicks and double-clicks on a die, ROLL,
+  // STOP or a bare point of the board, as the window system delivers them.
+  void Mouse(const char* clicks) {
     QWidget* surface = Frame()->SurfaceWidget();
-    const QPoint at(point.x + 2, point.y + 2);
-    QTest::mousePress(surface, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(surface, Qt::LeftButton, {}, at);
-    QTest::mouseDClick(surface, Qt::LeftButton, {}, at);
-    QTest::mouseRelease(surface, Qt::LeftButton, {}, at);
-  }
-  // Picks the first die and double-clicks the second, as a person plays a pair.
-  void PlayPair(int first, int second) {
-    Click(DiePoint(first));
-    DoubleClick(DiePoint(second));
+    for (const QString& click : QString::fromLatin1(clicks).split(", ")) {
+      const QString target = click.section(' ', 1);
+      const CPoint point = target == "ROLL"    ? kRollPoint
+                           : target == "STOP"  ? kStopPoint
+                           : target == "board" ? kBoardPoint
+                                               : DiePoint(target.toInt());
+      const QPoint at(point.x + 2, point.y + 2);
+      QTest::mouseClick(surface, Qt::LeftButton, {}, at);
+      if (click.startsWith("double")) {
+        QTest::mouseDClick(surface, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(surface, Qt::LeftButton, {}, at);
+      }
+    }
   }
 };
 
 TEST_F(BoardKeysTest, KeysPlayExactlyAsTheirClicksDo) {
   const int H = kHumanSeat;
   const int C = kComputerSeat;
-  struct Case {
-    const char* name;
+  const struct {
     std::initializer_list<int> seats;
     const char* keys;
-    std::function<void()> clicks;
-  } const cases[] = {
-      {"a pair, then ROLL",
-       {H, H},
-       "1 2 Return R",
-       [&] {
-         PlayPair(0, 1);
-         Click(kRollPoint);
-       }},
-      {"both pairs on the keypad, then STOP",
-       {H, H},
-       "Num+3 Num+4 Num+Enter Num+1 Num+2 Enter S",
-       [&] {
-         PlayPair(2, 3);
-         PlayPair(0, 1);
-         Click(kStopPoint);
-       }},
-      {"a die put back; dark buttons; Enter with one die",
-       {H, H},
+    const char* clicks;
+  } cases[] = {
+      {{H, H}, "1 2 Return R", "click 0, double 1, click ROLL"},
+      {{H, H},
+       "Num+3 Num+4 Num+Enter 1 2 Enter S",
+       "click 2, double 3, click 0, double 1, click STOP"},
+      // A die put back, dark buttons, Enter with one die chosen.
+      {{H, H},
        "3 3 R S 4 Return",
-       [&] {
-         Click(DiePoint(2));
-         Click(DiePoint(2));
-         Click(kRollPoint);
-         Click(kStopPoint);
-         Click(DiePoint(3));
-         DoubleClick(kBoardPoint);
-       }},
-      {"STOP hands the turn to the computer",
-       {H, C},
-       "2 4 Return S",
-       [&] {
-         PlayPair(1, 3);
-         Click(kStopPoint);
-       }},
-      {"computers only: each key moves on one stop",
-       {C, C, C},
-       "1 S",
-       [&] {
-         Click(DiePoint(0));
-         Click(kStopPoint);
-       }},
+       "click 2, click 2, click ROLL, click STOP, click 3, double board"},
+      {{H, C}, "2 4 Return S", "click 1, double 3, click STOP"},
+      // Computers only: a key, like a click, lets them play on to the next stop.
+      {{C, C, C}, "1 S", "click 0, click STOP"},
   };
-  for (const Case& c : cases) {
-    const Outcome keys = Play(c.seats, [&] { Type(c.keys); });
-    const Outcome clicks = Play(c.seats, c.clicks);
-    EXPECT_TRUE(keys.state == clicks.state) << c.name;
-    EXPECT_EQ(keys.board, clicks.board) << c.name;
+  for (const auto& c : cases) {
+    const Outcome keys = Play(c.seats, c.keys, nullptr);
+    const Outcome clicks = Play(c.seats, nullptr, c.clicks);
+    EXPECT_TRUE(keys.state == clicks.state) << c.keys;
+    EXPECT_EQ(keys.board, clicks.board) << c.keys;
   }
 }
 

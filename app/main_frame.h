@@ -1,7 +1,7 @@
 // The main window: the board view behind a sunken edge, the menu, F2 for a
-// new game, F1 for help and the board's keys. Every command is routed here first and goes to
-// the view, the document, the frame itself and the application, in that
-// order; the first that has a handler for it runs it.
+// new game, F1 for help and the board's keys. Every command is routed here
+// first and goes to the view, the document, the frame itself and the
+// application, in that order; the first that has a handler for it runs it.
 #pragma once
 
 #include <QPoint>

@@ -1,7 +1,7 @@
 // Message and command maps: how a mouse message or a command id finds the
 // handler a class declares for it. A map is a plain table; the first entry
 // with the id wins, and a class with no entry leaves the message to the next.
-// Also the mouse messages and key codes a view receives.
+// Also the messages and key codes a view receives.
 #pragma once
 
 #include <span>

@@ -1,7 +1,7 @@
 // Shows a top-level window's client-area surface on the screen and hands the
-// mouse and the keyboard to its owner. The board is pixel art, so the surface is drawn at a
-// whole number of device pixels per surface pixel, never smoothed, and mouse
-// positions are mapped back to surface pixels.
+// mouse and the keyboard to its owner. The board is pixel art, so the surface
+// is drawn at a whole number of device pixels per surface pixel, never
+// smoothed, and mouse positions are mapped back to surface pixels.
 #pragma once
 
 #include <QElapsedTimer>

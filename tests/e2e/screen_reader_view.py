@@ -93,7 +93,6 @@ def play(window, board):
     subprocess.run(["xdotool", "windowfocus", "--sync", window], stderr=subprocess.DEVNULL)
     check(wait_until(lambda: has(board, pyatspi.STATE_FOCUSED), 5),
           "the board does not have the keyboard when its window is active")
-    check("Enter plays" in board.description, "the board's description does not give its keys")
     column = first[0] + first[1]
     read_board(board, first, False, (column, "Column %d: empty" % column), "opening throw")
 

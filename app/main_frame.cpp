@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include "app/board_keys.h"
 #include "app/varnel_app.h"
 #include "app/view_messages.h"
 #include "game/game_state.h"
@@ -59,6 +60,12 @@ void CMainFrame::OnHelpTopics() {
 void CMainFrame::OnViewMessage(UINT message, UINT nFlags, CPoint point) {
   if (auto* view = static_cast<CVarnelView*>(GetActiveView())) {
     DispatchViewMouse(*view, message, nFlags, point);
+  }
+}
+
+void CMainFrame::OnViewKeyDown(UINT nChar) {
+  for (const ViewMouseMessage& mouse : MouseMessagesForKey(nChar)) {
+    OnViewMessage(mouse.message, mouse.nFlags, mouse.point);
   }
 }
 

@@ -1,7 +1,7 @@
 // The main window: the board view behind a sunken edge, the menu, F2 for a
-// new game and F1 for help. Every command is routed here first and goes to
-// the view, the document, the frame itself and the application, in that
-// order; the first that has a handler for it runs it.
+// new game, F1 for help and the board's keys. Every command is routed here
+// first and goes to the view, the document, the frame itself and the
+// application, in that order; the first that has a handler for it runs it.
 #pragma once
 
 #include <QPoint>
@@ -31,6 +31,8 @@ class CMainFrame : public CFrameWnd {
  protected:
   std::optional<QPoint> WindowOrigin(QSize screen, QSize outer) const override;
   void OnViewMessage(UINT message, UINT nFlags, CPoint point) override;
+  // A board key reaches the view as the mouse messages it stands for.
+  void OnViewKeyDown(UINT nChar) override;
   void OnClose() override;
 
  private:

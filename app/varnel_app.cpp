@@ -5,6 +5,7 @@
 
 #include "ai/computer_player.h"
 #include "app/about_dlg.h"
+#include "app/board_accessible.h"
 #include "app/help_book.h"
 #include "app/main_frame.h"
 #include "app/main_menu.h"
@@ -41,6 +42,7 @@ BOOL CVarnelApp::InitInstance() {
   InstallMainWindowBoard();
   InstallComputerPlayer();
   SetHelpDirectories(ProgramHelpDirectories());
+  InstallBoardAccessibility();
   FrameResources resources{QString::fromLatin1(kMainWindowTitle), MainMenu(), MainAccelerators(),
                            QStringLiteral(":/icons"), QSize(kBoardSize, kBoardSize)};
   m_pDocTemplate = std::make_unique<CSingleDocTemplate>(

@@ -17,6 +17,7 @@
 #include "platform/dc.h"
 #include "platform/frame_pause.h"
 #include "platform/standard_ids.h"
+#include "platform/ui/accessible_changes.h"
 #include "platform/ui/input_hold.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/screen_fit.h"
@@ -97,6 +98,8 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
   m_pSurface = new CSurfaceWidget(this, this, m_pWidget.get());
   layout->addWidget(m_pSurface);
   SetScreen(m_pSurface);
+  m_pSurface->setFocus();
+  m_pAccessibleChanges = std::make_unique<AccessibleChanges>(m_pSurface);
 
   InstallAccelerators(resources.accelerators, sink, m_pWidget.get());
   const Accelerator helpKey[] = {{Qt::Key_F1, ID_HELP}};
@@ -157,9 +160,13 @@ void CFrameWnd::HandleInput(const std::function<void()>& handler) {
   if (QAbstractEventDispatcher* dispatcher = QCoreApplication::eventDispatcher()) {
     dispatcher->wakeUp();
   }
-  if (m_bCloseRequested && !m_bClosed) {
-    OnClose();
+  if (m_bCloseRequested) {
+    if (!m_bClosed) {
+      OnClose();
+    }
+    return;
   }
+  m_pAccessibleChanges->Announce();
 }
 
 void CFrameWnd::OnCloseRequest(QCloseEvent* event) {
@@ -228,4 +235,10 @@ void CFrameWnd::OnSurfaceMouse(UINT message, UINT nFlags, CPoint point) {
     return;
   }
   HandleInput([&] { OnViewMessage(message, nFlags, inView); });
+}
+
+void CFrameWnd::OnSurfaceKey(UINT nChar) {
+  if (m_pView) {
+    HandleInput([&] { OnViewKeyDown(nChar); });
+  }
 }

@@ -1,8 +1,8 @@
 // A frame window on the screen: a fixed-size top-level window with a caption,
 // an icon, a menu bar and keyboard accelerators, whose client area holds one
 // view behind a sunken edge. Its client-area surface is shown by a
-// CSurfaceWidget; the view's mouse messages and every command come back
-// through virtual calls.
+// CSurfaceWidget, which has the keyboard; the view's mouse messages, the keys
+// pressed on it and every command come back through virtual calls.
 #pragma once
 
 #include <QPoint>
@@ -18,6 +18,7 @@
 #include "platform/ui/surface_widget.h"
 #include "platform/wnd.h"
 
+class AccessibleChanges;
 class CDocument;
 class InputHold;
 class QCloseEvent;
@@ -64,6 +65,8 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   // is held and handled, in order, once the outermost handler returns. A
   // close asked for meanwhile takes the window off the screen at once; the
   // rest of the handler runs without pauses and the program ends after it.
+  // Once a handler has returned, a screen reader is told what it changed on
+  // the surface.
   void HandleInput(const std::function<void()>& handler);
 
  protected:
@@ -74,6 +77,8 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   }
   // A mouse message for the view, in the view's client coordinates.
   virtual void OnViewMessage(UINT /*message*/, UINT /*nFlags*/, CPoint /*point*/) {}
+  // A key pressed on the view, by virtual-key code.
+  virtual void OnViewKeyDown(UINT /*nChar*/) {}
   // The window closes: it leaves the screen and the program ends.
   virtual void OnClose();
 
@@ -82,6 +87,7 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
 
   void RebuildSurface() override;
   void OnSurfaceMouse(UINT message, UINT nFlags, CPoint point) override;
+  void OnSurfaceKey(UINT nChar) override;
   void OnCloseRequest(QCloseEvent* event);
   void Place();
   void DrawSunkenEdge();
@@ -91,6 +97,7 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   std::unique_ptr<QWidget> m_pWidget;
   CSurfaceWidget* m_pSurface = nullptr;
   std::unique_ptr<InputHold> m_pHold;
+  std::unique_ptr<AccessibleChanges> m_pAccessibleChanges;
   bool m_bCloseRequested = false;
   bool m_bClosed = false;
 };

@@ -1,6 +1,7 @@
 // Message and command maps: how a mouse message or a command id finds the
 // handler a class declares for it. A map is a plain table; the first entry
 // with the id wins, and a class with no entry leaves the message to the next.
+// Also the messages and key codes a view receives.
 #pragma once
 
 #include <span>
@@ -19,6 +20,12 @@ constexpr UINT MK_RBUTTON = 0x0002;
 constexpr UINT MK_SHIFT = 0x0004;
 constexpr UINT MK_CONTROL = 0x0008;
 constexpr UINT MK_MBUTTON = 0x0010;
+
+// Virtual-key codes of the keys a view receives. A digit or a letter is its
+// own upper-case character code ('1', 'R'); the keypad's digits have codes of
+// their own.
+constexpr UINT VK_RETURN = 0x0D;
+constexpr UINT VK_NUMPAD0 = 0x60;
 
 template <class T>
 struct CommandMapEntry {

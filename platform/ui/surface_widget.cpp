@@ -1,6 +1,7 @@
 #include "platform/ui/surface_widget.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -39,6 +40,26 @@ UINT KeyStateFlags(const QMouseEvent* event) {
   return flags;
 }
 
+// A key pressed with no Ctrl, Alt or Meta, as its virtual-key code; 0 for the
+// keys that have none here.
+UINT VirtualKeyOf(const QKeyEvent* event) {
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    return 0;
+  }
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+    return VK_RETURN;
+  }
+  if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+    return event->modifiers() & Qt::KeypadModifier ? VK_NUMPAD0 + static_cast<UINT>(key - Qt::Key_0)
+                                                   : static_cast<UINT>(key);
+  }
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+    return static_cast<UINT>(key);
+  }
+  return 0;
+}
+
 }  // namespace
 
 void SetFramePacing(std::chrono::nanoseconds frame) {
@@ -56,6 +77,8 @@ CSurfaceWidget::CSurfaceWidget(CWnd* pWnd, Owner* pOwner, QWidget* parent)
   // The surface covers every pixel: Qt need not erase anything first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+  // The board takes the keyboard as soon as its window is active.
+  setFocusPolicy(Qt::StrongFocus);
   FitToScreen();
 }
 
@@ -69,6 +92,13 @@ void CSurfaceWidget::FitToScreen() {
   const QSize available = screen() != nullptr ? screen()->availableGeometry().size() : QSize();
   m_nScale = available.isEmpty() ? 1 : SurfaceScale(surface, ratio, chrome, available);
   setFixedSize(LogicalSurfaceSize(surface, ratio, m_nScale));
+}
+
+QRect CSurfaceWidget::LogicalRect(const QRect& surfacePixels) const {
+  const qreal perSurfacePixel = m_nScale / devicePixelRatioF();
+  return QRectF(surfacePixels.x() * perSurfacePixel, surfacePixels.y() * perSurfacePixel,
+                surfacePixels.width() * perSurfacePixel, surfacePixels.height() * perSurfacePixel)
+      .toAlignedRect();
 }
 
 void CSurfaceWidget::showEvent(QShowEvent* event) {
@@ -147,4 +177,16 @@ void CSurfaceWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void CSurfaceWidget::mouseMoveEvent(QMouseEvent* event) {
   SendMouse(WM_MOUSEMOVE, event);
+}
+
+// A key held down acts once: its repeats would toggle a die back and forth.
+void CSurfaceWidget::keyPressEvent(QKeyEvent* event) {
+  const UINT nChar = VirtualKeyOf(event);
+  if (nChar == 0) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (!event->isAutoRepeat()) {
+    m_pOwner->OnSurfaceKey(nChar);
+  }
 }

@@ -1,7 +1,7 @@
 // Shows a top-level window's client-area surface on the screen and hands the
-// mouse to its owner. The board is pixel art, so the surface is drawn at a
-// whole number of device pixels per surface pixel, never smoothed, and mouse
-// positions are mapped back to surface pixels.
+// mouse and the keyboard to its owner. The board is pixel art, so the surface
+// is drawn at a whole number of device pixels per surface pixel, never
+// smoothed, and mouse positions are mapped back to surface pixels.
 #pragma once
 
 #include <QElapsedTimer>
@@ -28,6 +28,8 @@ class CSurfaceWidget : public QWidget, public CWndScreen {
     virtual void RebuildSurface() = 0;
     // A mouse message at a surface point.
     virtual void OnSurfaceMouse(UINT message, UINT nFlags, CPoint point) = 0;
+    // A key pressed on the surface, by virtual-key code.
+    virtual void OnSurfaceKey(UINT nChar) = 0;
   };
 
   CSurfaceWidget(CWnd* pWnd, Owner* pOwner, QWidget* parent);
@@ -44,6 +46,9 @@ class CSurfaceWidget : public QWidget, public CWndScreen {
   // Makes the next paint rebuild the surface first.
   void InvalidateSurface() { m_bSurfaceValid = false; }
   int Scale() const { return m_nScale; }
+  // The part of the widget, in its logical coordinates, that shows these
+  // surface pixels.
+  QRect LogicalRect(const QRect& surfacePixels) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -52,6 +57,7 @@ class CSurfaceWidget : public QWidget, public CWndScreen {
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   void SendMouse(UINT message, const QMouseEvent* event);

@@ -1,6 +1,6 @@
 // The program's shell started for real under the offscreen platform, and the
 // helpers its tests share: a fixed seed, a watcher that closes the next modal
-// window once it is up, and the help window on the screen.
+// window once it is up, the help window on the screen, and keys typed.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,8 +8,10 @@
 #include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <chrono>
 
@@ -100,6 +102,15 @@ class ShellTest : public ::testing::Test {
 
   CMainFrame* Frame() const { return m_app.MainFrame(); }
   QWidget* Window() const { return Frame()->GetSafeHwnd(); }
+
+  // Keys typed at the main window, as the window system hands them over:
+  // "1 Num+2 Return R".
+  void Type(const char* keys) {
+    for (const QString& key : QString::fromLatin1(keys).split(' ')) {
+      const QKeyCombination combination = QKeySequence(key)[0];
+      QTest::keyClick(Window()->windowHandle(), combination.key(), combination.keyboardModifiers());
+    }
+  }
 
   CVarnelApp m_app;
 };

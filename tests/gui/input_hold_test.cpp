@@ -27,15 +27,7 @@ class PaintCounter : public QObject {
   int m_nCount = 0;
 };
 
-class InputHoldTest : public ShellTest {
- protected:
-  void SetUp() override {
-    ShellTest::SetUp();
-    Start();
-    m_pSurface = Frame()->SurfaceWidget();
-  }
-  CSurfaceWidget* m_pSurface = nullptr;
-};
+using InputHoldTest = BoardWidgetTest;
 
 // F2, then a click on die 0, then a double-click on die 1, all made while a
 // handler runs: nothing is handled before it returns, and afterwards they are
@@ -47,10 +39,7 @@ TEST_F(InputHoldTest, InputDuringAHandlerIsHandledAfterItInOrder) {
   Frame()->HandleInput([&] {
     QTest::keyClick(Window(), Qt::Key_F2);
     QTest::mouseClick(m_pSurface, Qt::LeftButton, {}, kDie0OnWidget);
-    QTest::mousePress(m_pSurface, Qt::LeftButton, {}, kDie1OnWidget);
-    QTest::mouseRelease(m_pSurface, Qt::LeftButton, {}, kDie1OnWidget);
-    QTest::mouseDClick(m_pSurface, Qt::LeftButton, {}, kDie1OnWidget);
-    QTest::mouseRelease(m_pSurface, Qt::LeftButton, {}, kDie1OnWidget);
+    DoubleClick(m_pSurface, kDie1OnWidget);
     // Nothing has happened yet: not the new game, not the selection.
     EXPECT_EQ(g_nProgress[0][5], 3);
     EXPECT_EQ(g_Dice[0].m_bSelected, 0);

@@ -15,24 +15,7 @@ QPoint OnWidget(QPoint board) {
   return board + QPoint(2, 2);
 }
 
-// What the window system delivers for a double click: press, release, double
-// click, release.
-void DoubleClick(QWidget* widget, QPoint point) {
-  QTest::mousePress(widget, Qt::LeftButton, {}, point);
-  QTest::mouseRelease(widget, Qt::LeftButton, {}, point);
-  QTest::mouseDClick(widget, Qt::LeftButton, {}, point);
-  QTest::mouseRelease(widget, Qt::LeftButton, {}, point);
-}
-
-class MouseTest : public ShellTest {
- protected:
-  void SetUp() override {
-    ShellTest::SetUp();
-    Start();
-    m_pSurface = Frame()->SurfaceWidget();
-  }
-  CSurfaceWidget* m_pSurface = nullptr;
-};
+using MouseTest = BoardWidgetTest;
 
 TEST_F(MouseTest, AClickOnADieSelectsItInBoardCoordinates) {
   QTest::mouseClick(m_pSurface, Qt::LeftButton, {}, OnWidget(kDie0));

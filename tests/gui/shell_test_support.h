@@ -114,3 +114,23 @@ class ShellTest : public ::testing::Test {
 
   CVarnelApp m_app;
 };
+
+// The shell started, with its board widget at hand.
+class BoardWidgetTest : public ShellTest {
+ protected:
+  void SetUp() override {
+    ShellTest::SetUp();
+    Start();
+    m_pSurface = Frame()->SurfaceWidget();
+  }
+  CSurfaceWidget* m_pSurface = nullptr;
+};
+
+// What the window system delivers for a double click: press, release, double
+// click, release.
+inline void DoubleClick(QWidget* widget, QPoint point) {
+  QTest::mousePress(widget, Qt::LeftButton, {}, point);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, point);
+  QTest::mouseDClick(widget, Qt::LeftButton, {}, point);
+  QTest::mouseRelease(widget, Qt::LeftButton, {}, point);
+}

@@ -14,12 +14,8 @@ constexpr UINT WM_LBUTTONDOWN = 0x0201;
 constexpr UINT WM_LBUTTONUP = 0x0202;
 constexpr UINT WM_LBUTTONDBLCLK = 0x0203;
 
-// Key-state flags that come with a mouse message.
+// The key-state flag that comes with a mouse message: the left button is down.
 constexpr UINT MK_LBUTTON = 0x0001;
-constexpr UINT MK_RBUTTON = 0x0002;
-constexpr UINT MK_SHIFT = 0x0004;
-constexpr UINT MK_CONTROL = 0x0008;
-constexpr UINT MK_MBUTTON = 0x0010;
 
 // Virtual-key codes of the keys a view receives. A digit or a letter is its
 // own upper-case character code ('1', 'R'); the keypad's digits have codes of

@@ -19,27 +19,6 @@ namespace {
 // About sixty frames a second.
 std::chrono::nanoseconds g_frame{1'000'000'000 / 60};
 
-UINT KeyStateFlags(const QMouseEvent* event) {
-  UINT flags = 0;
-  const Qt::MouseButtons buttons = event->buttons();
-  if (buttons & Qt::LeftButton) {
-    flags |= MK_LBUTTON;
-  }
-  if (buttons & Qt::RightButton) {
-    flags |= MK_RBUTTON;
-  }
-  if (buttons & Qt::MiddleButton) {
-    flags |= MK_MBUTTON;
-  }
-  if (event->modifiers() & Qt::ShiftModifier) {
-    flags |= MK_SHIFT;
-  }
-  if (event->modifiers() & Qt::ControlModifier) {
-    flags |= MK_CONTROL;
-  }
-  return flags;
-}
-
 // A key pressed with no Ctrl, Alt or Meta, as its virtual-key code; 0 for the
 // keys that have none here.
 UINT VirtualKeyOf(const QKeyEvent* event) {
@@ -151,7 +130,7 @@ void CSurfaceWidget::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void CSurfaceWidget::SendMouse(UINT message, const QMouseEvent* event) {
-  m_pOwner->OnSurfaceMouse(message, KeyStateFlags(event),
+  m_pOwner->OnSurfaceMouse(message, event->buttons().testFlag(Qt::LeftButton) ? MK_LBUTTON : 0,
                            SurfacePointAt(event->position(), devicePixelRatioF(), m_nScale));
 }
 

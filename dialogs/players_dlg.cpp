@@ -5,248 +5,114 @@
 
 namespace {
 
-// Human is checked for a person's seat, Computer for any other kind.
-void ShowSeatKind(const SeatRadios& radios, int nKind) {
-  const bool human = nKind == kHumanSeat;
-  radios.human.SetCheck(human ? BST_CHECKED : BST_UNCHECKED);
-  radios.computer.SetCheck(human ? BST_UNCHECKED : BST_CHECKED);
-}
-
-// Opening: remembers the kinds of the seats shown and shows them.
-void OpenSeatKinds(std::span<int> savedTypes, std::span<const SeatRadios> seats) {
-  for (std::size_t s = 0; s < seats.size(); ++s) {
-    savedTypes[s] = g_nPlayerType[s];
-  }
-  for (std::size_t s = 0; s < seats.size(); ++s) {
-    ShowSeatKind(seats[s], g_nPlayerType[s]);
-  }
-}
-
-// A click on Human or Computer: the seat takes that kind at once.
-void ChooseSeatKind(const SeatRadios& radios, int nSeat, int nKind) {
-  ShowSeatKind(radios, nKind);
-  g_nPlayerType[nSeat] = nKind;
-}
-
-void RestoreSeatKinds(std::span<const int> savedTypes) {
-  for (std::size_t s = 0; s < savedTypes.size(); ++s) {
-    g_nPlayerType[s] = savedTypes[s];
-  }
-}
+// The radio buttons of each seat, in seat order.
+struct SeatRadioIds {
+  int nHuman;
+  int nComputer;
+};
+constexpr SeatRadioIds kSeatRadioIds[] = {
+    {IDC_PLAYER1_HUMAN, IDC_PLAYER1_COMPUTER},
+    {IDC_PLAYER2_HUMAN, IDC_PLAYER2_COMPUTER},
+    {IDC_PLAYER3_HUMAN, IDC_PLAYER3_COMPUTER},
+    {IDC_PLAYER4_HUMAN, IDC_PLAYER4_COMPUTER},
+};
 
 }  // namespace
 
-// Two seats.
+CPlayersDlg::CPlayersDlg(UINT nIDTemplate, int nSeats) : CDialog(nIDTemplate), m_nSeats(nSeats) {}
 
-CTwoPlayersDlg::CTwoPlayersDlg() : CDialog(IDD_TWO_PLAYERS) {}
-
-void CTwoPlayersDlg::DoDataExchange(CDataExchange* pDX) {
+void CPlayersDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  DDX_Control(pDX, IDC_PLAYER2_COMPUTER, m_btnPlayer2Computer);
-  DDX_Control(pDX, IDC_PLAYER2_HUMAN, m_btnPlayer2Human);
-  DDX_Control(pDX, IDC_PLAYER1_COMPUTER, m_btnPlayer1Computer);
-  DDX_Control(pDX, IDC_PLAYER1_HUMAN, m_btnPlayer1Human);
+  for (int s = 0; s < m_nSeats; ++s) {
+    DDX_Control(pDX, kSeatRadioIds[s].nHuman, m_btnHuman[s]);
+    DDX_Control(pDX, kSeatRadioIds[s].nComputer, m_btnComputer[s]);
+  }
 }
 
-std::span<const DialogCommand> CTwoPlayersDlg::GetMessageMap() const {
+// Two entries a seat, seat by seat, so the seats shown are the front of the map.
+std::span<const DialogCommand> CPlayersDlg::GetMessageMap() const {
   static const DialogCommand kMap[] = {
-      OnClicked(IDC_PLAYER1_HUMAN, &CTwoPlayersDlg::OnPlayer1Human),
-      OnClicked(IDC_PLAYER1_COMPUTER, &CTwoPlayersDlg::OnPlayer1Computer),
-      OnClicked(IDC_PLAYER2_HUMAN, &CTwoPlayersDlg::OnPlayer2Human),
-      OnClicked(IDC_PLAYER2_COMPUTER, &CTwoPlayersDlg::OnPlayer2Computer),
+      OnClicked(IDC_PLAYER1_HUMAN, &CPlayersDlg::OnPlayer1Human),
+      OnClicked(IDC_PLAYER1_COMPUTER, &CPlayersDlg::OnPlayer1Computer),
+      OnClicked(IDC_PLAYER2_HUMAN, &CPlayersDlg::OnPlayer2Human),
+      OnClicked(IDC_PLAYER2_COMPUTER, &CPlayersDlg::OnPlayer2Computer),
+      OnClicked(IDC_PLAYER3_HUMAN, &CPlayersDlg::OnPlayer3Human),
+      OnClicked(IDC_PLAYER3_COMPUTER, &CPlayersDlg::OnPlayer3Computer),
+      OnClicked(IDC_PLAYER4_HUMAN, &CPlayersDlg::OnPlayer4Human),
+      OnClicked(IDC_PLAYER4_COMPUTER, &CPlayersDlg::OnPlayer4Computer),
   };
-  return kMap;
+  return std::span<const DialogCommand>(kMap).first(2 * static_cast<std::size_t>(m_nSeats));
 }
 
-std::array<SeatRadios, 2> CTwoPlayersDlg::Seats() {
-  return {{{m_btnPlayer1Human, m_btnPlayer1Computer}, {m_btnPlayer2Human, m_btnPlayer2Computer}}};
-}
-
-BOOL CTwoPlayersDlg::OnInitDialog() {
+// Opening: remembers the kinds of the seats shown and shows them.
+BOOL CPlayersDlg::OnInitDialog() {
   CDialog::OnInitDialog();
-  OpenSeatKinds(m_nSavedType, Seats());
+  for (int s = 0; s < m_nSeats; ++s) {
+    m_nSavedType[s] = g_nPlayerType[s];
+  }
+  for (int s = 0; s < m_nSeats; ++s) {
+    ShowSeatKind(s, g_nPlayerType[s]);
+  }
   return TRUE;
 }
 
-void CTwoPlayersDlg::OnPlayer1Human() {
-  ChooseSeatKind(Seats()[0], 0, kHumanSeat);
+void CPlayersDlg::ShowSeatKind(int nSeat, int nKind) {
+  const bool human = nKind == kHumanSeat;
+  m_btnHuman[nSeat].SetCheck(human ? BST_CHECKED : BST_UNCHECKED);
+  m_btnComputer[nSeat].SetCheck(human ? BST_UNCHECKED : BST_CHECKED);
 }
 
-void CTwoPlayersDlg::OnPlayer1Computer() {
-  ChooseSeatKind(Seats()[0], 0, kComputerSeat);
+void CPlayersDlg::ChooseSeatKind(int nSeat, int nKind) {
+  ShowSeatKind(nSeat, nKind);
+  g_nPlayerType[nSeat] = nKind;
 }
 
-void CTwoPlayersDlg::OnPlayer2Human() {
-  ChooseSeatKind(Seats()[1], 1, kHumanSeat);
+void CPlayersDlg::OnPlayer1Human() {
+  ChooseSeatKind(0, kHumanSeat);
 }
 
-void CTwoPlayersDlg::OnPlayer2Computer() {
-  ChooseSeatKind(Seats()[1], 1, kComputerSeat);
+void CPlayersDlg::OnPlayer1Computer() {
+  ChooseSeatKind(0, kComputerSeat);
 }
 
-void CTwoPlayersDlg::OnOK() {
+void CPlayersDlg::OnPlayer2Human() {
+  ChooseSeatKind(1, kHumanSeat);
+}
+
+void CPlayersDlg::OnPlayer2Computer() {
+  ChooseSeatKind(1, kComputerSeat);
+}
+
+void CPlayersDlg::OnPlayer3Human() {
+  ChooseSeatKind(2, kHumanSeat);
+}
+
+void CPlayersDlg::OnPlayer3Computer() {
+  ChooseSeatKind(2, kComputerSeat);
+}
+
+void CPlayersDlg::OnPlayer4Human() {
+  ChooseSeatKind(3, kHumanSeat);
+}
+
+void CPlayersDlg::OnPlayer4Computer() {
+  ChooseSeatKind(3, kComputerSeat);
+}
+
+void CPlayersDlg::OnOK() {
   CDialog::OnOK();
   NewGame();
 }
 
-void CTwoPlayersDlg::OnCancel() {
-  RestoreSeatKinds(m_nSavedType);
+void CPlayersDlg::OnCancel() {
+  for (int s = 0; s < m_nSeats; ++s) {
+    g_nPlayerType[s] = m_nSavedType[s];
+  }
   CDialog::OnCancel();
 }
 
-// Three seats.
+CTwoPlayersDlg::CTwoPlayersDlg() : CPlayersDlg(IDD_TWO_PLAYERS, 2) {}
 
-CThreePlayersDlg::CThreePlayersDlg() : CDialog(IDD_THREE_PLAYERS) {}
+CThreePlayersDlg::CThreePlayersDlg() : CPlayersDlg(IDD_THREE_PLAYERS, 3) {}
 
-void CThreePlayersDlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
-  DDX_Control(pDX, IDC_PLAYER3_COMPUTER, m_btnPlayer3Computer);
-  DDX_Control(pDX, IDC_PLAYER3_HUMAN, m_btnPlayer3Human);
-  DDX_Control(pDX, IDC_PLAYER2_COMPUTER, m_btnPlayer2Computer);
-  DDX_Control(pDX, IDC_PLAYER2_HUMAN, m_btnPlayer2Human);
-  DDX_Control(pDX, IDC_PLAYER1_COMPUTER, m_btnPlayer1Computer);
-  DDX_Control(pDX, IDC_PLAYER1_HUMAN, m_btnPlayer1Human);
-}
-
-std::span<const DialogCommand> CThreePlayersDlg::GetMessageMap() const {
-  static const DialogCommand kMap[] = {
-      OnClicked(IDC_PLAYER1_HUMAN, &CThreePlayersDlg::OnPlayer1Human),
-      OnClicked(IDC_PLAYER1_COMPUTER, &CThreePlayersDlg::OnPlayer1Computer),
-      OnClicked(IDC_PLAYER2_HUMAN, &CThreePlayersDlg::OnPlayer2Human),
-      OnClicked(IDC_PLAYER2_COMPUTER, &CThreePlayersDlg::OnPlayer2Computer),
-      OnClicked(IDC_PLAYER3_HUMAN, &CThreePlayersDlg::OnPlayer3Human),
-      OnClicked(IDC_PLAYER3_COMPUTER, &CThreePlayersDlg::OnPlayer3Computer),
-  };
-  return kMap;
-}
-
-std::array<SeatRadios, 3> CThreePlayersDlg::Seats() {
-  return {{{m_btnPlayer1Human, m_btnPlayer1Computer},
-           {m_btnPlayer2Human, m_btnPlayer2Computer},
-           {m_btnPlayer3Human, m_btnPlayer3Computer}}};
-}
-
-BOOL CThreePlayersDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  OpenSeatKinds(m_nSavedType, Seats());
-  return TRUE;
-}
-
-void CThreePlayersDlg::OnPlayer1Human() {
-  ChooseSeatKind(Seats()[0], 0, kHumanSeat);
-}
-
-void CThreePlayersDlg::OnPlayer1Computer() {
-  ChooseSeatKind(Seats()[0], 0, kComputerSeat);
-}
-
-void CThreePlayersDlg::OnPlayer2Human() {
-  ChooseSeatKind(Seats()[1], 1, kHumanSeat);
-}
-
-void CThreePlayersDlg::OnPlayer2Computer() {
-  ChooseSeatKind(Seats()[1], 1, kComputerSeat);
-}
-
-void CThreePlayersDlg::OnPlayer3Human() {
-  ChooseSeatKind(Seats()[2], 2, kHumanSeat);
-}
-
-void CThreePlayersDlg::OnPlayer3Computer() {
-  ChooseSeatKind(Seats()[2], 2, kComputerSeat);
-}
-
-void CThreePlayersDlg::OnOK() {
-  CDialog::OnOK();
-  NewGame();
-}
-
-void CThreePlayersDlg::OnCancel() {
-  RestoreSeatKinds(m_nSavedType);
-  CDialog::OnCancel();
-}
-
-// Four seats.
-
-CFourPlayersDlg::CFourPlayersDlg() : CDialog(IDD_FOUR_PLAYERS) {}
-
-void CFourPlayersDlg::DoDataExchange(CDataExchange* pDX) {
-  CDialog::DoDataExchange(pDX);
-  DDX_Control(pDX, IDC_PLAYER1_COMPUTER, m_btnPlayer1Computer);
-  DDX_Control(pDX, IDC_PLAYER1_HUMAN, m_btnPlayer1Human);
-  DDX_Control(pDX, IDC_PLAYER4_COMPUTER, m_btnPlayer4Computer);
-  DDX_Control(pDX, IDC_PLAYER4_HUMAN, m_btnPlayer4Human);
-  DDX_Control(pDX, IDC_PLAYER3_COMPUTER, m_btnPlayer3Computer);
-  DDX_Control(pDX, IDC_PLAYER3_HUMAN, m_btnPlayer3Human);
-  DDX_Control(pDX, IDC_PLAYER2_COMPUTER, m_btnPlayer2Computer);
-  DDX_Control(pDX, IDC_PLAYER2_HUMAN, m_btnPlayer2Human);
-}
-
-std::span<const DialogCommand> CFourPlayersDlg::GetMessageMap() const {
-  static const DialogCommand kMap[] = {
-      OnClicked(IDC_PLAYER1_HUMAN, &CFourPlayersDlg::OnPlayer1Human),
-      OnClicked(IDC_PLAYER1_COMPUTER, &CFourPlayersDlg::OnPlayer1Computer),
-      OnClicked(IDC_PLAYER2_HUMAN, &CFourPlayersDlg::OnPlayer2Human),
-      OnClicked(IDC_PLAYER2_COMPUTER, &CFourPlayersDlg::OnPlayer2Computer),
-      OnClicked(IDC_PLAYER3_HUMAN, &CFourPlayersDlg::OnPlayer3Human),
-      OnClicked(IDC_PLAYER3_COMPUTER, &CFourPlayersDlg::OnPlayer3Computer),
-      OnClicked(IDC_PLAYER4_HUMAN, &CFourPlayersDlg::OnPlayer4Human),
-      OnClicked(IDC_PLAYER4_COMPUTER, &CFourPlayersDlg::OnPlayer4Computer),
-  };
-  return kMap;
-}
-
-std::array<SeatRadios, 4> CFourPlayersDlg::Seats() {
-  return {{{m_btnPlayer1Human, m_btnPlayer1Computer},
-           {m_btnPlayer2Human, m_btnPlayer2Computer},
-           {m_btnPlayer3Human, m_btnPlayer3Computer},
-           {m_btnPlayer4Human, m_btnPlayer4Computer}}};
-}
-
-BOOL CFourPlayersDlg::OnInitDialog() {
-  CDialog::OnInitDialog();
-  OpenSeatKinds(m_nSavedType, Seats());
-  return TRUE;
-}
-
-void CFourPlayersDlg::OnPlayer1Human() {
-  ChooseSeatKind(Seats()[0], 0, kHumanSeat);
-}
-
-void CFourPlayersDlg::OnPlayer1Computer() {
-  ChooseSeatKind(Seats()[0], 0, kComputerSeat);
-}
-
-void CFourPlayersDlg::OnPlayer2Human() {
-  ChooseSeatKind(Seats()[1], 1, kHumanSeat);
-}
-
-void CFourPlayersDlg::OnPlayer2Computer() {
-  ChooseSeatKind(Seats()[1], 1, kComputerSeat);
-}
-
-void CFourPlayersDlg::OnPlayer3Human() {
-  ChooseSeatKind(Seats()[2], 2, kHumanSeat);
-}
-
-void CFourPlayersDlg::OnPlayer3Computer() {
-  ChooseSeatKind(Seats()[2], 2, kComputerSeat);
-}
-
-void CFourPlayersDlg::OnPlayer4Human() {
-  ChooseSeatKind(Seats()[3], 3, kHumanSeat);
-}
-
-void CFourPlayersDlg::OnPlayer4Computer() {
-  ChooseSeatKind(Seats()[3], 3, kComputerSeat);
-}
-
-void CFourPlayersDlg::OnOK() {
-  CDialog::OnOK();
-  NewGame();
-}
-
-void CFourPlayersDlg::OnCancel() {
-  RestoreSeatKinds(m_nSavedType);
-  CDialog::OnCancel();
-}
+CFourPlayersDlg::CFourPlayersDlg() : CPlayersDlg(IDD_FOUR_PLAYERS, 4) {}

@@ -1,86 +1,29 @@
 // The Select Players dialogs: for each seat in play, whether a person or the
-// computer plays it. One dialog per number of seats, two to four. A click
-// sets the seat's kind at once; OK starts a new game, Cancel puts back the
-// kinds the dialog opened with. Seats beyond those shown keep their kinds.
+// computer plays it. One dialog per number of seats, two to four, all of one
+// shape. A click sets the seat's kind at once; OK starts a new game, Cancel
+// puts back the kinds the dialog opened with. Seats beyond those shown keep
+// their kinds.
 #pragma once
-
-#include <array>
 
 #include "platform/ui/button.h"
 #include "platform/ui/dialog.h"
 
-// The Human and Computer radio buttons of one seat.
-struct SeatRadios {
-  CButton& human;
-  CButton& computer;
-};
-
-class CTwoPlayersDlg : public CDialog {
- public:
-  CTwoPlayersDlg();
-
+// The shape of the three dialogs: a Human and a Computer radio button for each
+// of the first nSeats seats, and the handlers of their clicks.
+class CPlayersDlg : public CDialog {
  protected:
+  CPlayersDlg(UINT nIDTemplate, int nSeats);
+
   void DoDataExchange(CDataExchange* pDX) override;
   BOOL OnInitDialog() override;
   void OnOK() override;
   void OnCancel() override;
+  // The handlers of the seats shown, and no others.
   std::span<const DialogCommand> GetMessageMap() const override;
 
  private:
-  void OnPlayer1Human();
-  void OnPlayer1Computer();
-  void OnPlayer2Human();
-  void OnPlayer2Computer();
-  std::array<SeatRadios, 2> Seats();
+  static constexpr int kMaxSeats = 4;
 
-  int m_nSavedType[2] = {};
-  CButton m_btnPlayer2Computer;
-  CButton m_btnPlayer2Human;
-  CButton m_btnPlayer1Computer;
-  CButton m_btnPlayer1Human;
-};
-
-class CThreePlayersDlg : public CDialog {
- public:
-  CThreePlayersDlg();
-
- protected:
-  void DoDataExchange(CDataExchange* pDX) override;
-  BOOL OnInitDialog() override;
-  void OnOK() override;
-  void OnCancel() override;
-  std::span<const DialogCommand> GetMessageMap() const override;
-
- private:
-  void OnPlayer1Human();
-  void OnPlayer1Computer();
-  void OnPlayer2Human();
-  void OnPlayer2Computer();
-  void OnPlayer3Human();
-  void OnPlayer3Computer();
-  std::array<SeatRadios, 3> Seats();
-
-  CButton m_btnPlayer3Computer;
-  CButton m_btnPlayer3Human;
-  CButton m_btnPlayer2Computer;
-  CButton m_btnPlayer2Human;
-  CButton m_btnPlayer1Computer;
-  CButton m_btnPlayer1Human;
-  int m_nSavedType[3] = {};
-};
-
-class CFourPlayersDlg : public CDialog {
- public:
-  CFourPlayersDlg();
-
- protected:
-  void DoDataExchange(CDataExchange* pDX) override;
-  BOOL OnInitDialog() override;
-  void OnOK() override;
-  void OnCancel() override;
-  std::span<const DialogCommand> GetMessageMap() const override;
-
- private:
   void OnPlayer1Human();
   void OnPlayer1Computer();
   void OnPlayer2Human();
@@ -89,15 +32,28 @@ class CFourPlayersDlg : public CDialog {
   void OnPlayer3Computer();
   void OnPlayer4Human();
   void OnPlayer4Computer();
-  std::array<SeatRadios, 4> Seats();
+  // Human is checked for a person's seat, Computer for any other kind.
+  void ShowSeatKind(int nSeat, int nKind);
+  // A click on Human or Computer: the seat takes that kind at once.
+  void ChooseSeatKind(int nSeat, int nKind);
 
-  CButton m_btnPlayer1Computer;
-  CButton m_btnPlayer1Human;
-  CButton m_btnPlayer4Computer;
-  CButton m_btnPlayer4Human;
-  CButton m_btnPlayer3Computer;
-  CButton m_btnPlayer3Human;
-  CButton m_btnPlayer2Computer;
-  CButton m_btnPlayer2Human;
-  int m_nSavedType[4] = {};
+  const int m_nSeats;
+  CButton m_btnHuman[kMaxSeats];
+  CButton m_btnComputer[kMaxSeats];
+  int m_nSavedType[kMaxSeats] = {};
+};
+
+class CTwoPlayersDlg : public CPlayersDlg {
+ public:
+  CTwoPlayersDlg();
+};
+
+class CThreePlayersDlg : public CPlayersDlg {
+ public:
+  CThreePlayersDlg();
+};
+
+class CFourPlayersDlg : public CPlayersDlg {
+ public:
+  CFourPlayersDlg();
 };

@@ -67,8 +67,6 @@ const CPoint g_ptCell[13][13] = {
 
 const CPoint g_ptQuadrant[4] = {{0, 0}, {12, 0}, {0, 12}, {12, 12}};
 
-const CPoint g_ptPegSprite[5] = {{47, 2}, {17, 2}, {32, 2}, {60, 2}, {1, 2}};
-
 const CPoint g_ptDie[4] = {{2, 2}, {407, 3}, {3, 405}, {406, 405}};
 
 const CPoint g_ptPip[7][4] = {
@@ -78,10 +76,18 @@ const CPoint g_ptPip[7][4] = {
     {{50, 51}, {455, 52}, {51, 454}, {454, 454}},
 };
 
-CArea DieArea(int die) {
-  const CPoint place = g_ptDie[die];
-  return {place.x, place.y, place.x + kDieWidth - 1, place.y + kDieHeight - 1};
+namespace {
+
+// The pixels of a sprite shown at a place.
+constexpr CArea SpriteArea(CPoint place, int width, int height) {
+  return {place.x, place.y, place.x + width - 1, place.y + height - 1};
 }
 
-const CArea kStopArea = {6, 212, 29, 264};
-const CArea kRollArea = {449, 212, 472, 264};
+}  // namespace
+
+CArea DieArea(int die) {
+  return SpriteArea(g_ptDie[die], kDieWidth, kDieHeight);
+}
+
+const CArea kStopArea = SpriteArea(kStopButtonPlace, kButtonWidth, kButtonHeight);
+const CArea kRollArea = SpriteArea(kRollButtonPlace, kButtonWidth, kButtonHeight);

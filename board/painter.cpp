@@ -2,6 +2,7 @@
 
 #include "board/bitmap_ids.h"
 #include "board/layout.h"
+#include "board/sprites.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
@@ -9,15 +10,6 @@
 #include "platform/dc.h"
 
 namespace {
-
-// Sprite sources in IDB_PEGS for the pip slots of a white and of a black die.
-constexpr CPoint kWhitePip = {94, 1};
-constexpr CPoint kWhiteNoPip = {120, 1};
-constexpr CPoint kBlackNoPip = {135, 1};
-constexpr CPoint kBlackPip = {161, 1};
-// The white and the black die in IDB_DICE.
-constexpr CPoint kWhiteDie = {1, 1};
-constexpr CPoint kBlackDie = {73, 1};
 
 // Which of the seven pip slots show a pip for each face value 1 … 6.
 constexpr bool kFacePips[7][7] = {
@@ -93,9 +85,8 @@ void PaintBoard(CDC* pDC, int nOffset) {
     if (claimant >= 0) {
       for (int q = 0; q < 4; ++q) {
         for (int h = 0; h < g_nColumnHeight[c]; ++h) {
-          const CPoint hole = {g_ptCell[c][h].x + g_ptQuadrant[q].x,
-                               g_ptCell[c][h].y + g_ptQuadrant[q].y};
-          Copy(pDC, nOffset, hole, kHoleSize, kHoleSize, &memDC, g_ptPegSprite[claimant]);
+          Copy(pDC, nOffset, HolePoint(c, h, q), kHoleSize, kHoleSize, &memDC,
+               g_ptPegSprite[claimant]);
           bDrawn[c][h][q] = true;
         }
       }
@@ -106,9 +97,7 @@ void PaintBoard(CDC* pDC, int nOffset) {
         if (bDrawn[c][h][s]) {
           continue;
         }
-        const CPoint hole = {g_ptCell[c][h].x + g_ptQuadrant[s].x,
-                             g_ptCell[c][h].y + g_ptQuadrant[s].y};
-        Copy(pDC, nOffset, hole, kHoleSize, kHoleSize, &memDC, g_ptPegSprite[s]);
+        Copy(pDC, nOffset, HolePoint(c, h, s), kHoleSize, kHoleSize, &memDC, g_ptPegSprite[s]);
         bDrawn[c][h][s] = true;
       }
     }
@@ -121,9 +110,8 @@ void PaintBoard(CDC* pDC, int nOffset) {
       break;
     }
     const int h = g_WhitePegs.Get(i, kGetHeight) - 1;
-    const CPoint quadrant = g_ptQuadrant[g_nCurrentPlayer];
-    const CPoint hole = {g_ptCell[c][h].x + quadrant.x, g_ptCell[c][h].y + quadrant.y};
-    Copy(pDC, nOffset, hole, kHoleSize, kHoleSize, &memDC, g_ptPegSprite[4]);
+    Copy(pDC, nOffset, HolePoint(c, h, g_nCurrentPlayer), kHoleSize, kHoleSize, &memDC,
+         g_ptPegSprite[4]);
     bDrawn[c][h][g_nCurrentPlayer] = true;
   }
 
@@ -132,9 +120,7 @@ void PaintBoard(CDC* pDC, int nOffset) {
     for (int h = 0; h <= 12; ++h) {
       for (int q = 0; q < 4; ++q) {
         if (!bDrawn[c][h][q] && g_ptCell[c][h].x != 0) {
-          const CPoint hole = {g_ptCell[c][h].x + g_ptQuadrant[q].x,
-                               g_ptCell[c][h].y + g_ptQuadrant[q].y};
-          Copy(pDC, nOffset, hole, kHoleSize, kHoleSize, &memDC, kEmptyHoleSprite);
+          Copy(pDC, nOffset, HolePoint(c, h, q), kHoleSize, kHoleSize, &memDC, kEmptyHoleSprite);
         }
       }
     }

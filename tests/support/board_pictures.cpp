@@ -1,7 +1,7 @@
 #include "support/board_pictures.h"
 
 #include "board/bitmap_ids.h"
-#include "board/layout.h"
+#include "board/sprites.h"
 #include "platform/bitmap.h"
 
 QImage Picture(UINT id) {
@@ -22,18 +22,13 @@ QImage EmptyHoleSprite() {
   return PictureRegion(IDB_PEGS, kEmptyHoleSprite, kHoleSize, kHoleSize);
 }
 
-CPoint HolePoint(int column, int cell, int quadrant) {
-  return {g_ptCell[column][cell].x + g_ptQuadrant[quadrant].x,
-          g_ptCell[column][cell].y + g_ptQuadrant[quadrant].y};
-}
-
 QImage DiePicture(bool black) {
-  return PictureRegion(IDB_DICE, {black ? 73 : 1, 1}, kDieWidth, kDieHeight);
+  return PictureRegion(IDB_DICE, black ? kBlackDie : kWhiteDie, kDieWidth, kDieHeight);
 }
 
 QImage PipSlotSprite(bool black, bool pip) {
-  const int x = black ? (pip ? 161 : 135) : (pip ? 94 : 120);
-  return PictureRegion(IDB_PEGS, {x, 1}, kPipSize, kPipSize);
+  const CPoint from = black ? (pip ? kBlackPip : kBlackNoPip) : (pip ? kWhitePip : kWhiteNoPip);
+  return PictureRegion(IDB_PEGS, from, kPipSize, kPipSize);
 }
 
 QImage ButtonPicture(int pictureX) {

@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "board/layout.h"
 #include "platform/types.h"
 
 // A bitmap of the program's resources by id, 32-bit RGB; null when missing.
@@ -13,8 +14,6 @@ QImage PictureRegion(UINT id, CPoint from, int width, int height);
 
 QImage PegSprite(int index);  // 9 × 9: seats 0 … 3, 4 = the white peg
 QImage EmptyHoleSprite();
-// The hole of a cell's quadrant, in board points.
-CPoint HolePoint(int column, int cell, int quadrant);
 
 // The white or the black die, and a 13 × 13 pip slot of either, with or without its pip.
 QImage DiePicture(bool black);

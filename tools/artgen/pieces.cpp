@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "board/layout.h"
+#include "board/sprites.h"
 #include "palette.h"
 #include "shapes.h"
 
@@ -16,14 +17,14 @@ int Offset(int i, int n) {
 }  // namespace
 
 void DrawPeg(Canvas& canvas, int x, int y, PegInks inks) {
-  for (int row = 0; row < kHole; ++row) {
-    for (int column = 0; column < kHole; ++column) {
-      if (!InDisc(column, row, kHole)) {
+  for (int row = 0; row < kHoleSize; ++row) {
+    for (int column = 0; column < kHoleSize; ++column) {
+      if (!InDisc(column, row, kHoleSize)) {
         canvas.Set(x + column, y + row, kRed);
         continue;
       }
-      const int dx = Offset(column, kHole);
-      const int dy = Offset(row, kHole);
+      const int dx = Offset(column, kHoleSize);
+      const int dy = Offset(row, kHoleSize);
       const bool rim = dx * dx + dy * dy > 36;
       std::uint8_t ink = inks.body;
       if (rim && dx + dy <= -6) {
@@ -38,12 +39,12 @@ void DrawPeg(Canvas& canvas, int x, int y, PegInks inks) {
 
 void DrawHole(Canvas& canvas, int x, int y) {
   // The hole's upper-left wall lies in shadow; light catches its lower-right rim.
-  static constexpr std::string_view kHoleMap[kHole] = {
+  static constexpr std::string_view kHoleMap[kHoleSize] = {
       "...ddd...", ".dddddd..", ".dd......", "dd......w", "d.......w",
       "d.......w", ".......w.", "......ww.", "...www...",
   };
-  for (int row = 0; row < kHole; ++row) {
-    for (int column = 0; column < kHole; ++column) {
+  for (int row = 0; row < kHoleSize; ++row) {
+    for (int column = 0; column < kHoleSize; ++column) {
       const char mark = kHoleMap[row][static_cast<std::size_t>(column)];
       canvas.Set(x + column, y + row, mark == 'd' ? kDarkRed : mark == 'w' ? kWhite : kRed);
     }
@@ -51,9 +52,9 @@ void DrawHole(Canvas& canvas, int x, int y) {
 }
 
 void DrawPipSlot(Canvas& canvas, int x, int y, std::uint8_t dieInk, std::uint8_t pipInk, bool pip) {
-  for (int row = 0; row < kPip; ++row) {
-    for (int column = 0; column < kPip; ++column) {
-      canvas.Set(x + column, y + row, pip && InDisc(column, row, kPip) ? pipInk : dieInk);
+  for (int row = 0; row < kPipSize; ++row) {
+    for (int column = 0; column < kPipSize; ++column) {
+      canvas.Set(x + column, y + row, pip && InDisc(column, row, kPipSize) ? pipInk : dieInk);
     }
   }
 }

@@ -1,5 +1,5 @@
 #include "artwork.h"
-#include "board/layout.h"
+#include "board/sprites.h"
 #include "glyphs.h"
 #include "pieces.h"
 
@@ -15,17 +15,17 @@ Canvas PegStrip() {
   }
   DrawPeg(strip, g_ptPegSprite[4].x, g_ptPegSprite[4].y, {kWhite, kLightGrey});
   DrawHole(strip, kEmptyHoleSprite.x, kEmptyHoleSprite.y);
-  DrawPipSlot(strip, 94, 1, kWhite, kBlack, true);
-  DrawPipSlot(strip, 120, 1, kWhite, kBlack, false);
-  DrawPipSlot(strip, 135, 1, kBlack, kWhite, false);
-  DrawPipSlot(strip, 161, 1, kBlack, kWhite, true);
+  DrawPipSlot(strip, kWhitePip.x, kWhitePip.y, kWhite, kBlack, true);
+  DrawPipSlot(strip, kWhiteNoPip.x, kWhiteNoPip.y, kWhite, kBlack, false);
+  DrawPipSlot(strip, kBlackNoPip.x, kBlackNoPip.y, kBlack, kWhite, false);
+  DrawPipSlot(strip, kBlackPip.x, kBlackPip.y, kBlack, kWhite, true);
   return strip;
 }
 
 Canvas DicePicture() {
   Canvas dice(144, 73, kOlive);
-  DrawDieBody(dice, 1, 1, false);
-  DrawDieBody(dice, 73, 1, true);
+  DrawDieBody(dice, kWhiteDie.x, kWhiteDie.y, false);
+  DrawDieBody(dice, kBlackDie.x, kBlackDie.y, true);
   return dice;
 }
 

@@ -67,38 +67,6 @@ void CPlayersDlg::ChooseSeatKind(int nSeat, int nKind) {
   g_nPlayerType[nSeat] = nKind;
 }
 
-void CPlayersDlg::OnPlayer1Human() {
-  ChooseSeatKind(0, kHumanSeat);
-}
-
-void CPlayersDlg::OnPlayer1Computer() {
-  ChooseSeatKind(0, kComputerSeat);
-}
-
-void CPlayersDlg::OnPlayer2Human() {
-  ChooseSeatKind(1, kHumanSeat);
-}
-
-void CPlayersDlg::OnPlayer2Computer() {
-  ChooseSeatKind(1, kComputerSeat);
-}
-
-void CPlayersDlg::OnPlayer3Human() {
-  ChooseSeatKind(2, kHumanSeat);
-}
-
-void CPlayersDlg::OnPlayer3Computer() {
-  ChooseSeatKind(2, kComputerSeat);
-}
-
-void CPlayersDlg::OnPlayer4Human() {
-  ChooseSeatKind(3, kHumanSeat);
-}
-
-void CPlayersDlg::OnPlayer4Computer() {
-  ChooseSeatKind(3, kComputerSeat);
-}
-
 void CPlayersDlg::OnOK() {
   CDialog::OnOK();
   NewGame();

@@ -5,6 +5,7 @@
 // their kinds.
 #pragma once
 
+#include "game/game_state.h"
 #include "platform/ui/button.h"
 #include "platform/ui/dialog.h"
 
@@ -24,14 +25,15 @@ class CPlayersDlg : public CDialog {
  private:
   static constexpr int kMaxSeats = 4;
 
-  void OnPlayer1Human();
-  void OnPlayer1Computer();
-  void OnPlayer2Human();
-  void OnPlayer2Computer();
-  void OnPlayer3Human();
-  void OnPlayer3Computer();
-  void OnPlayer4Human();
-  void OnPlayer4Computer();
+  // The handlers of the message map, one a radio button.
+  void OnPlayer1Human() { ChooseSeatKind(0, kHumanSeat); }
+  void OnPlayer1Computer() { ChooseSeatKind(0, kComputerSeat); }
+  void OnPlayer2Human() { ChooseSeatKind(1, kHumanSeat); }
+  void OnPlayer2Computer() { ChooseSeatKind(1, kComputerSeat); }
+  void OnPlayer3Human() { ChooseSeatKind(2, kHumanSeat); }
+  void OnPlayer3Computer() { ChooseSeatKind(2, kComputerSeat); }
+  void OnPlayer4Human() { ChooseSeatKind(3, kHumanSeat); }
+  void OnPlayer4Computer() { ChooseSeatKind(3, kComputerSeat); }
   // Human is checked for a person's seat, Computer for any other kind.
   void ShowSeatKind(int nSeat, int nKind);
   // A click on Human or Computer: the seat takes that kind at once.

@@ -1,14 +1,41 @@
 #include "game/dice.h"
 
+#include <algorithm>
 #include <ctime>
+#include <deque>
 
 #include "game/board_display.h"
+#include "game/dice_faces_for_tests.h"
 #include "game/game_state.h"
 #include "platform/frame_pause.h"
 #include "platform/random_source.h"
 
 int g_nDieCount = 0;
 CDie g_Dice[4];
+
+namespace {
+// Faces tests have stated for the coming throws, die by die.
+std::deque<int> g_statedFaces[4];
+}  // namespace
+
+void SetNextThrows(std::initializer_list<std::array<int, 4>> throws) {
+  for (std::deque<int>& faces : g_statedFaces) {
+    faces.clear();
+  }
+  for (const std::array<int, 4>& faces : throws) {
+    for (int d = 0; d < 4; ++d) {
+      g_statedFaces[d].push_back(faces[d]);
+    }
+  }
+}
+
+int StatedThrowsLeft() {
+  std::size_t left = 0;
+  for (const std::deque<int>& faces : g_statedFaces) {
+    left = std::max(left, faces.size());
+  }
+  return static_cast<int>(left);
+}
 
 int DrawFace() {
   return DrawRandom() % 6 + 1;
@@ -40,6 +67,10 @@ void CDie::Roll() {
     ShowFace(lastFrame);
   }
   m_nValue = DrawFace();
+  if (std::deque<int>& stated = g_statedFaces[m_nIndex]; !stated.empty()) {
+    m_nValue = stated.front();
+    stated.pop_front();
+  }
   RepaintNow();
 }
 

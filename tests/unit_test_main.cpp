@@ -2,12 +2,15 @@
 
 #include "ai/computer_player.h"
 #include "board/board_display.h"
+#include "support/dice_control.h"
 
 // The rules paint through the board's display and hand the move to the
-// computer player, installed once for the whole run as the program does.
+// computer player, installed once for the whole run as the program does. The
+// throws a test states for its dice end with the test.
 int main(int argc, char** argv) {
   InstallMainWindowBoard();
   InstallComputerPlayer();
   ::testing::InitGoogleTest(&argc, argv);
+  CheckStatedThrowsInEveryTest();
   return RUN_ALL_TESTS();
 }

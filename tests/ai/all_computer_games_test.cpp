@@ -2,7 +2,6 @@
 
 #include "ai/computer_player.h"
 #include "game/game_state.h"
-#include "game/turn_controller.h"
 #include "platform/random_source.h"
 #include "support/displayless_main_window.h"
 #include "support/game_invariants.h"
@@ -32,12 +31,12 @@ TEST(AllComputerGames, EveryGameEnds) {
     }
     ASSERT_TRUE(IsGameOver()) << "game " << game << " still going after " << calls << " stops";
     if (g_nWinner > 0) {
-      EXPECT_GE(ClaimedCount(g_nWinner - 1), g_nColumnsToWin) << "game " << game;
-      EXPECT_EQ(SeatWithWinningClaims(), g_nWinner - 1) << "game " << game;
+      EXPECT_GE(ColumnsClaimedBy(g_nWinner - 1), g_nColumnsToWin) << "game " << game;
+      EXPECT_EQ(FirstSeatWithColumnsToWin(), g_nWinner - 1) << "game " << game;
     } else {
       ++noWinner;
-      EXPECT_LT(OpenColumnCount(), 3) << "game " << game;
-      EXPECT_LT(SeatWithWinningClaims(), 0) << "game " << game;
+      EXPECT_LT(ColumnsOpen(), 3) << "game " << game;
+      EXPECT_LT(FirstSeatWithColumnsToWin(), 0) << "game " << game;
     }
   }
   // Four columns to win among three or four seats can leave nobody able to win.

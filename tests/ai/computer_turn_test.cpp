@@ -63,16 +63,17 @@ class ComputerTurnTest : public ::testing::Test {
 
   // Seeds the random source so that the first decision, with this divisor,
   // stops; or, given a test of the second decision's draw, rolls again, the
-  // throw can move one of the three pegs and the next draw passes the test.
+  // throw moves the peg in 6 and the draw after it passes the test.
   static void SeedDecisions(int divisor, const std::function<bool(int)>& secondDraw = {}) {
+    const int secondDecision = 1 + DrawsOfAThrow() + 1;
     SeedRandom(FindSeed([&](std::uint32_t seed) {
-      if (!secondDraw) {
-        return DrawAfterSeed(seed, 1) % divisor != 1;
-      }
-      const Throw faces = ThrowAfterSeed(seed, 1);
-      return DrawAfterSeed(seed, 1) % divisor == 1 && secondDraw(DrawAfterSeed(seed, 50)) &&
-             (HasPairSum(faces, 6) || HasPairSum(faces, 7) || HasPairSum(faces, 8));
+      const bool rollsAgain = DrawAfterSeed(seed, 1) % divisor == 1;
+      return secondDraw ? rollsAgain && secondDraw(DrawAfterSeed(seed, secondDecision))
+                        : !rollsAgain;
     }));
+    if (secondDraw) {
+      SetNextThrows({{3, 3, 3, 3}});
+    }
   }
 
   ThrowRecorder recorder;

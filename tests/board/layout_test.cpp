@@ -1,15 +1,18 @@
-// The layout tables against each other and against the board picture.
+// The layout tables against each other, the board picture and what the painter draws.
 #include "board/layout.h"
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QRect>
+#include <array>
 #include <vector>
 
 #include "board/bitmap_ids.h"
+#include "game/dice.h"
 #include "game/game_state.h"
 #include "support/board_pictures.h"
+#include "support/displayless_main_window.h"
 
 namespace {
 
@@ -30,6 +33,11 @@ std::vector<QRect> AllHoles() {
     }
   }
   return holes;
+}
+
+// Left, top, right and bottom, inclusive, for messages that read.
+std::array<int, 4> Corners(const QRect& rect) {
+  return {rect.left(), rect.top(), rect.right(), rect.bottom()};
 }
 
 }  // namespace
@@ -102,28 +110,63 @@ TEST(Layout, HolesNeitherOverlapNorTouchTheDiceButtonsOrBanner) {
   }
 }
 
-TEST(Layout, PipSlotsAndMouseAreasFollowTheDiePlaces) {
+TEST(Layout, PipSlotsAndButtonAreasFollowTheirPlaces) {
   const CPoint offsets[7] = {{8, 8}, {8, 28}, {9, 49}, {28, 28}, {48, 8}, {48, 28}, {48, 49}};
   for (int d = 0; d < 4; ++d) {
     for (int k = 0; k < 7; ++k) {
       EXPECT_EQ(g_ptPip[k][d].x - g_ptDie[d].x, offsets[k].x) << d << " " << k;
       EXPECT_EQ(g_ptPip[k][d].y - g_ptDie[d].y, offsets[k].y) << d << " " << k;
     }
-    const CArea area = DieArea(d);
-    EXPECT_EQ(area.left, g_ptDie[d].x);
-    EXPECT_EQ(area.top, g_ptDie[d].y);
-    EXPECT_EQ(area.right - area.left + 1, kDieWidth);
-    EXPECT_EQ(area.bottom - area.top + 1, kDieHeight);
   }
-  EXPECT_TRUE(DieArea(1).Contains({476, 73}));
-  EXPECT_FALSE(DieArea(1).Contains({477, 73}));
-  EXPECT_FALSE(DieArea(1).Contains({476, 74}));
-  EXPECT_FALSE(DieArea(0).Contains({1, 2}));
   for (const auto& [area, place] :
        {std::pair{kStopArea, kStopButtonPlace}, std::pair{kRollArea, kRollButtonPlace}}) {
     EXPECT_EQ(area.left, place.x);
     EXPECT_EQ(area.top, place.y);
     EXPECT_EQ(area.right - area.left + 1, kButtonWidth);
     EXPECT_EQ(area.bottom - area.top + 1, kButtonHeight);
+  }
+}
+
+TEST(Layout, EachDieTakesClicksExactlyWhereThePainterDrawsIt) {
+  ResetGameState();
+  DisplaylessMainWindow window;
+  // The main window with one die black (picked) and the others white.
+  const auto paintedWithBlackDie = [&window](int black) {
+    for (int d = 0; d < 4; ++d) {
+      g_Dice[d].m_nValue = 5;
+      g_Dice[d].m_bSelected = d == black ? 1 : 0;
+      g_Dice[d].m_bRedraw = 1;
+    }
+    RepaintNow();
+    return window.Surface().copy();
+  };
+  const QImage allWhite = paintedWithBlackDie(-1);
+  std::vector<QRect> dieAreas;
+  for (int d = 0; d < 4; ++d) {
+    const QImage shown = paintedWithBlackDie(d);
+    // The pixels that changed, in board points: the view starts at (2, 2).
+    QRect changed;
+    for (int y = 0; y < shown.height(); ++y) {
+      for (int x = 0; x < shown.width(); ++x) {
+        if (shown.pixel(x, y) != allWhite.pixel(x, y)) {
+          changed |= QRect(x - 2, y - 2, 1, 1);
+        }
+      }
+    }
+    const CArea area = DieArea(d);
+    const QRect clicks(QPoint(area.left, area.top), QPoint(area.right, area.bottom));
+    EXPECT_EQ(Corners(clicks), Corners(changed)) << "die " << d;
+    EXPECT_TRUE(QRect(0, 0, 480, 480).contains(clicks)) << "die " << d;
+    dieAreas.push_back(clicks);
+  }
+  // No point lies on two dice, or on a die and a button.
+  std::vector<QRect> others = dieAreas;
+  for (const CArea& button : {kStopArea, kRollArea}) {
+    others.emplace_back(QPoint(button.left, button.top), QPoint(button.right, button.bottom));
+  }
+  for (std::size_t d = 0; d < dieAreas.size(); ++d) {
+    for (std::size_t other = 0; other < others.size(); ++other) {
+      EXPECT_TRUE(other == d || !dieAreas[d].intersects(others[other])) << d << " " << other;
+    }
   }
 }

@@ -95,3 +95,37 @@ TEST_F(DiceTest, ShowFacePaintsTheFaceButKeepsTheValue) {
   EXPECT_EQ(frames[0].shown[3], 5);
   EXPECT_EQ(g_Dice[3].m_nValue, 0);
 }
+
+TEST_F(DiceTest, AStatedThrowChangesOnlyTheFacesTheDiceKeep) {
+  const int draw49 = DrawAfterSeed(7, 49);
+  SeedRandom(7);
+  SetNextThrows({{6, 1, 2, 3}, {4, 4, 5, 5}});
+  for (CDie& die : g_Dice) {
+    die.Roll();
+  }
+  EXPECT_EQ(Faces(), (Throw{6, 1, 2, 3}));
+  ASSERT_EQ(frames.size(), 48u);
+  for (int d = 0; d < 4; ++d) {
+    // The animation shows the drawn faces; its last frame shows the face kept.
+    for (int f = 0; f < 11; ++f) {
+      EXPECT_EQ(frames[d * 12 + f].shown[d], kFacesSeed7[d * 12 + f]) << "die " << d;
+    }
+    EXPECT_EQ(frames[d * 12 + 11].shown[d], g_Dice[d].m_nValue) << "die " << d;
+  }
+  // The draws are made as ever: what follows the throw draws as it would have.
+  EXPECT_EQ(DrawRandom(), draw49);
+
+  // The next throw keeps the next faces, die by die, and then the dice draw theirs.
+  EXPECT_EQ(StatedThrowsLeft(), 1);
+  g_Dice[0].Roll();
+  EXPECT_EQ(g_Dice[0].m_nValue, 4);
+  EXPECT_EQ(StatedThrowsLeft(), 1);
+  for (int d = 1; d < 4; ++d) {
+    g_Dice[d].Roll();
+  }
+  EXPECT_EQ(Faces(), (Throw{4, 4, 5, 5}));
+  EXPECT_EQ(StatedThrowsLeft(), 0);
+  SeedRandom(7);
+  g_Dice[0].Roll();
+  EXPECT_EQ(g_Dice[0].m_nValue, kFacesSeed7[11]);
+}

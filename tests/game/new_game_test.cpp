@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
 #include "support/dice_control.h"
 #include "support/displayless_main_window.h"
+#include "support/game_snapshot.h"
 
 namespace {
 
@@ -33,7 +37,13 @@ TEST_F(NewGameTest, ResetsTheGameAndKeepsTheOptions) {
   g_Dice[2].m_bSelected = 1;
   g_Dice[1].m_nValue = 0;
   g_WhitePegs.Advance(5);
+  // Whether each frame shows seat 0 to move with the faces the dice keep.
+  std::vector<bool> settled;
+  window.OnPresent([&] {
+    settled.push_back(g_nCurrentPlayer == 0 && Faces() == Throw{2, 6, 5, 1});
+  });
 
+  SetNextThrows({{2, 6, 5, 1}, {3, 3, 3, 3}});
   NewGame();
 
   for (int seat = 0; seat < 4; ++seat) {
@@ -46,8 +56,13 @@ TEST_F(NewGameTest, ResetsTheGameAndKeepsTheOptions) {
   EXPECT_EQ(g_bPairPlayed, 0);
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
   EXPECT_EQ(g_WhitePegs.Get(0, kGetColumn), 0);
+  // One throw, then a repaint of the new game.
+  EXPECT_EQ(Faces(), (Throw{2, 6, 5, 1}));
   EXPECT_TRUE(DiceFreshlyThrown());
-  EXPECT_EQ(window.Presents(), 4 * 12 + 1);
+  EXPECT_EQ(StatedThrowsLeft(), 1);
+  SetNextThrows({});
+  ASSERT_FALSE(settled.empty());
+  EXPECT_TRUE(settled.back());
   // Options and the button flags are left alone.
   EXPECT_EQ(g_nPlayers, 4);
   EXPECT_EQ(g_nColumnsToWin, 2);
@@ -59,27 +74,45 @@ TEST_F(NewGameTest, ResetsTheGameAndKeepsTheOptions) {
 
 TEST_F(NewGameTest, RollsWithThePreviousSeatCurrent) {
   g_nCurrentPlayer = 1;
-  int framesForSeat1 = 0;
-  window.OnPresent([&] { framesForSeat1 += g_nCurrentPlayer == 1; });
+  // The seat to move at each frame.
+  std::vector<int> seats;
+  window.OnPresent([&] { seats.push_back(g_nCurrentPlayer); });
   NewGame();
-  EXPECT_EQ(framesForSeat1, 48);
+  // Every frame of the throw shows seat 1; the repaint after it shows seat 0.
+  ASSERT_GE(seats.size(), 2u);
+  EXPECT_EQ(seats.back(), 0);
+  seats.pop_back();
+  EXPECT_EQ(std::count(seats.begin(), seats.end(), 1), static_cast<std::ptrdiff_t>(seats.size()));
 }
 
 TEST_F(NewGameTest, StartUpThrowsSeatZerosFirstRollFromTheSeed) {
-  g_nCurrentPlayer = 1;
-  g_Dice[0].m_bSelected = 1;
-  PrepareFirstGame(7);
-  EXPECT_EQ(g_nCurrentPlayer, 0);
-  EXPECT_EQ(window.Presents(), 48);
-  EXPECT_EQ(Faces(), (Throw{6, 5, 3, 6}));  // draws 12, 24, 36, 48 of seed 7
-  EXPECT_TRUE(DiceFreshlyThrown());
+  const Throw fromSeed7 = ThrowAfterSeed(7);
+  for (const std::uint32_t seed : {7u, 8u, 7u}) {
+    g_nCurrentPlayer = 1;
+    g_Dice[0].m_bSelected = 1;
+    SetDice(1, 1, 1, 1);
+    window.ResetPresents();
+    PrepareFirstGame(seed);
+    EXPECT_EQ(g_nCurrentPlayer, 0);
+    EXPECT_TRUE(DiceFreshlyThrown());
+    EXPECT_GT(window.Presents(), 4) << "the throw is not shown frame by frame";
+    // Thrown right after seeding: the faces of seed 7 come up for seed 7 only.
+    EXPECT_EQ(Faces() == fromSeed7, seed == 7) << seed;
+  }
 }
 
 TEST(RepaintNow, DoesNothingWithoutAMainWindow) {
   ResetGameState();
   CWinApp app;
+  // What painting would change: the dice bodies wanted and the background missing.
+  for (CDie& die : g_Dice) {
+    die.m_bRedraw = 1;
+  }
+  g_bBoardDrawn = 0;
+  const GameSnapshot before;
   RepaintNow();
-  SUCCEED();
+  EXPECT_TRUE(before == GameSnapshot());
+  EXPECT_EQ(g_bBoardDrawn, 0);
 }
 
 TEST(Claims, ColumnsAreClaimedAtTheirTopCell) {

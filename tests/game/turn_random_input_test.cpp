@@ -8,7 +8,6 @@
 
 #include "board/layout.h"
 #include "game/game_state.h"
-#include "game/turn_controller.h"
 #include "platform/random_source.h"
 #include "support/board_mouse.h"
 #include "support/displayless_main_window.h"
@@ -106,11 +105,11 @@ std::string TransitionFault(const GameSnapshot& before, bool wasOver, bool mouse
     return "input changed a game that was over";
   }
   const int winnerBefore = before.scalars[7];
-  if (winnerBefore == 0 && g_nWinner > 0 && SeatWithWinningClaims() != g_nWinner - 1) {
+  if (winnerBefore == 0 && g_nWinner > 0 && FirstSeatWithColumnsToWin() != g_nWinner - 1) {
     return "seat " + std::to_string(g_nWinner - 1) + " won without being first to the claims";
   }
   if (before.scalars[8] == 0 && g_bNoWinner == 1 &&
-      !(OpenColumnCount() == 0 || (AllSeatsComputers() && OpenColumnCount() < 3))) {
+      !(ColumnsOpen() == 0 || (AllSeatsComputers() && ColumnsOpen() < 3))) {
     return "the game ended without a winner while it could go on";
   }
   if (!IsGameOver() && !AllSeatsComputers() && g_nPlayerType[g_nCurrentPlayer] != kHumanSeat) {

@@ -1,14 +1,18 @@
-// Every dialog as its template lays it out: the controls in creation order
-// with their ids, kinds, texts and pixel places, the default button, the Tab
-// order, and texts that fit their controls in the dialog font.
+// Every dialog as its template lays it out: the window is checked against
+// the template the program reads (controls in creation order with their ids,
+// kinds, texts and pixel places, the default button, the Tab order), against
+// the texts a person reads in it, and for texts that fit their controls in the
+// dialog font.
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/about_dlg.h"
@@ -17,6 +21,7 @@
 #include "dialogs/num_players.h"
 #include "dialogs/players_dlg.h"
 #include "platform/ui/button.h"
+#include "platform/ui/dialog_template.h"
 #include "platform/ui/dialog_units.h"
 #include "res/resource.h"
 #include "support/displayless_main_window.h"
@@ -24,123 +29,91 @@
 
 namespace {
 
-enum class Kind { kPush, kRadio, kText, kGroup, kIcon };
+// A control's id and the text it shows.
+using Label = std::pair<int, std::string>;
 
-struct ExpectedControl {
-  int nID;
-  Kind kind;
-  const char* text;
-  QRect units;
-  bool bTabStop;
-};
-
-struct ExpectedDialog {
+struct DialogUnderTest {
   const char* name;
+  UINT nTemplate;
   std::function<std::unique_ptr<CDialog>()> make;
+  // What a person reads: the caption, and the id and text of every control
+  // with a text.
   const char* caption;
-  QSize units;
-  std::vector<ExpectedControl> controls;
+  std::vector<Label> labels;
 };
 
-ExpectedControl Ok(int x) {
-  return {IDOK, Kind::kPush, "OK", QRect(x, 7, 50, 14), true};
-}
-ExpectedControl Cancel(int x, int y) {
-  return {IDCANCEL, Kind::kPush, "Cancel", QRect(x, y, 50, 14), true};
-}
-ExpectedControl Radio(int nID, const char* text, QRect units, bool bTabStop = true) {
-  return {nID, Kind::kRadio, text, units, bTabStop};
-}
-ExpectedControl Group(const char* text, QRect units) {
-  return {IDC_STATIC, Kind::kGroup, text, units, false};
-}
-
-// The seats of the Select Players dialogs: group box, Human, Computer.
-std::vector<ExpectedControl> Seats(const std::vector<std::array<QRect, 3>>& places) {
-  static const int kIds[4][2] = {{1006, 1007}, {1010, 1011}, {1012, 1013}, {1014, 1015}};
-  static const char* const kNames[4] = {"Player 1", "Player 2", "Player 3", "Player 4"};
-  std::vector<ExpectedControl> controls = {Ok(129), Cancel(129, 24)};
-  for (std::size_t s = 0; s < places.size(); ++s) {
-    controls.push_back(Radio(kIds[s][0], "Human", places[s][1]));
-    controls.push_back(Group(kNames[s], places[s][0]));
-    controls.push_back(Radio(kIds[s][1], "Computer", places[s][2]));
+// The seats of the Select Players dialogs: a group box, Human and Computer.
+std::vector<Label> Seats(int count) {
+  static const int kIds[4][2] = {{IDC_PLAYER1_HUMAN, IDC_PLAYER1_COMPUTER},
+                                 {IDC_PLAYER2_HUMAN, IDC_PLAYER2_COMPUTER},
+                                 {IDC_PLAYER3_HUMAN, IDC_PLAYER3_COMPUTER},
+                                 {IDC_PLAYER4_HUMAN, IDC_PLAYER4_COMPUTER}};
+  std::vector<Label> labels = {{IDOK, "OK"}, {IDCANCEL, "Cancel"}};
+  for (int seat = 0; seat < count; ++seat) {
+    labels.emplace_back(IDC_STATIC, "Player " + std::to_string(seat + 1));
+    labels.emplace_back(kIds[seat][0], "Human");
+    labels.emplace_back(kIds[seat][1], "Computer");
   }
-  return controls;
+  return labels;
 }
-
-const std::array<QRect, 3> kSeat1 = {QRect(7, 7, 116, 33), QRect(14, 20, 41, 12),
-                                     QRect(65, 19, 50, 15)};
-const std::array<QRect, 3> kSeat2 = {QRect(7, 43, 116, 33), QRect(16, 55, 41, 12),
-                                     QRect(64, 54, 50, 15)};
 
 // The About box names the release that --version prints, by its major and
 // minor numbers: "Tumbleroad V2.2" for 2.2.0.
-const char* AboutTitle() {
-  static const std::string title = [] {
-    const QStringList numbers = VersionText().trimmed().section(' ', -1).split('.');
-    return QStringLiteral("Tumbleroad V%1.%2")
-        .arg(numbers.value(0), numbers.value(1))
-        .toStdString();
-  }();
-  return title.c_str();
+std::string AboutTitle() {
+  const QStringList numbers = VersionText().trimmed().section(' ', -1).split('.');
+  return QStringLiteral("Tumbleroad V%1.%2").arg(numbers.value(0), numbers.value(1)).toStdString();
 }
 
-std::vector<ExpectedDialog> AllDialogs() {
+std::vector<DialogUnderTest> AllDialogs() {
   return {
       {"About",
+       IDD_ABOUTBOX,
        [] { return std::make_unique<CAboutDlg>(); },
        "About Tumbleroad",
-       QSize(217, 55),
-       {{IDC_STATIC, Kind::kText, AboutTitle(), QRect(39, 14, 119, 8), false},
-        {IDC_STATIC, Kind::kText, "A push-your-luck dice game", QRect(39, 29, 119, 8), false},
-        {IDOK, Kind::kPush, "OK", QRect(178, 7, 32, 14), true},
-        {IDC_STATIC, Kind::kIcon, "", QRect(7, 15, 0, 0), false}}},
+       {{IDC_STATIC, AboutTitle()}, {IDC_STATIC, "A push-your-luck dice game"}, {IDOK, "OK"}}},
       {"NumberOfColumns",
+       IDD_COLUMNS,
        [] { return std::make_unique<CColumnChoice>(); },
        "Number of Columns",
-       QSize(177, 79),
-       {Ok(120), Cancel(120, 57), Radio(1000, "Two Columns", QRect(7, 7, 95, 10), false),
-        Radio(1001, "Three Columns", QRect(7, 32, 102, 12), false),
-        Radio(1002, "Four Columns", QRect(7, 59, 71, 12), false)}},
+       {{IDOK, "OK"},
+        {IDCANCEL, "Cancel"},
+        {IDC_TWO_COLUMNS, "Two Columns"},
+        {IDC_THREE_COLUMNS, "Three Columns"},
+        {IDC_FOUR_COLUMNS, "Four Columns"}}},
       {"NumberOfPlayers",
+       IDD_NUM_PLAYERS,
        [] { return std::make_unique<CNumPlayers>(); },
        "Select Number of Players",
-       QSize(138, 76),
-       {Ok(81), Cancel(81, 24), Radio(1003, "2 Players", QRect(7, 7, 51, 11)),
-        Radio(1004, "3 Players", QRect(7, 34, 46, 9)),
-        Radio(1005, "4 Players", QRect(7, 61, 46, 8))}},
-      {"TwoPlayers", [] { return std::make_unique<CTwoPlayersDlg>(); }, "Select Players",
-       QSize(186, 95), Seats({kSeat1, kSeat2})},
-      {"ThreePlayers", [] { return std::make_unique<CThreePlayersDlg>(); }, "Select Players",
-       QSize(186, 127),
-       Seats({kSeat1,
-              kSeat2,
-              {QRect(7, 78, 116, 33), QRect(16, 91, 41, 12), QRect(65, 89, 50, 15)}})},
-      {"FourPlayers", [] { return std::make_unique<CFourPlayersDlg>(); }, "Select Players",
-       QSize(186, 165),
-       Seats({kSeat1,
-              kSeat2,
-              {QRect(7, 80, 116, 33), QRect(15, 92, 41, 12), QRect(63, 90, 50, 15)},
-              {QRect(7, 119, 116, 33), QRect(15, 131, 41, 12), QRect(63, 129, 50, 15)}})},
+       {{IDOK, "OK"},
+        {IDCANCEL, "Cancel"},
+        {IDC_TWO_PLAYERS, "2 Players"},
+        {IDC_THREE_PLAYERS, "3 Players"},
+        {IDC_FOUR_PLAYERS, "4 Players"}}},
+      {"TwoPlayers", IDD_TWO_PLAYERS, [] { return std::make_unique<CTwoPlayersDlg>(); },
+       "Select Players", Seats(2)},
+      {"ThreePlayers", IDD_THREE_PLAYERS, [] { return std::make_unique<CThreePlayersDlg>(); },
+       "Select Players", Seats(3)},
+      {"FourPlayers", IDD_FOUR_PLAYERS, [] { return std::make_unique<CFourPlayersDlg>(); },
+       "Select Players", Seats(4)},
   };
 }
 
-void PrintTo(const ExpectedDialog& dialog, std::ostream* os) {
+void PrintTo(const DialogUnderTest& dialog, std::ostream* os) {
   *os << dialog.name;
 }
 
-bool HasKind(QWidget* widget, Kind kind) {
+bool HasKind(QWidget* widget, DialogControlKind kind) {
   auto* label = qobject_cast<QLabel*>(widget);
   switch (kind) {
-    case Kind::kPush:
+    case DialogControlKind::kPushButton:
       return qobject_cast<QPushButton*>(widget) != nullptr;
-    case Kind::kRadio:
+    case DialogControlKind::kRadio:
       return dynamic_cast<ManualRadioButton*>(widget) != nullptr;
-    case Kind::kText:
+    case DialogControlKind::kStatic:
       return label != nullptr && label->pixmap().isNull();
-    case Kind::kGroup:
+    case DialogControlKind::kGroupBox:
       return qobject_cast<QGroupBox*>(widget) != nullptr;
-    case Kind::kIcon:
+    case DialogControlKind::kIcon:
       return label != nullptr && label->text().isEmpty();
   }
   return false;
@@ -180,7 +153,7 @@ std::vector<int> TabOrder(QDialog& window) {
   return ids;
 }
 
-class DialogLayout : public testing::TestWithParam<ExpectedDialog> {
+class DialogLayout : public testing::TestWithParam<DialogUnderTest> {
  protected:
   void SetUp() override { ResetGameState(); }
   void TearDown() override { ResetGameState(); }
@@ -188,40 +161,62 @@ class DialogLayout : public testing::TestWithParam<ExpectedDialog> {
 };
 
 TEST_P(DialogLayout, MatchesItsTemplate) {
-  const ExpectedDialog& expected = GetParam();
-  std::unique_ptr<CDialog> dlg = expected.make();
-  RunModal(*dlg, [&expected](QDialog& window) {
-    EXPECT_EQ(window.windowTitle(), QString::fromUtf8(expected.caption));
-    EXPECT_EQ(QFontInfo(window.font()).family(), QStringLiteral("DejaVu Sans"));
-    EXPECT_EQ(window.font().pointSize(), 8);
+  const std::optional<DialogTemplate> layout = LoadDialogTemplate(GetParam().nTemplate);
+  ASSERT_TRUE(layout.has_value());
+  std::unique_ptr<CDialog> dlg = GetParam().make();
+  RunModal(*dlg, [&layout](QDialog& window) {
+    EXPECT_EQ(window.windowTitle(), layout->caption);
+    EXPECT_EQ(QFontInfo(window.font()).family(), layout->fontFace);
+    EXPECT_EQ(window.font().pointSize(), layout->nPointSize);
     const DialogBaseUnits base = GetDialogBaseUnits(window.font());
-    EXPECT_EQ(window.size(), MapDialogRect(QRect(QPoint(), expected.units), base).size());
+    EXPECT_EQ(window.size(), MapDialogRect(QRect(QPoint(), layout->size), base).size());
 
     const std::vector<QWidget*> controls = ControlsInCreationOrder(window);
-    ASSERT_EQ(controls.size(), expected.controls.size());
+    ASSERT_EQ(controls.size(), layout->controls.size());
     std::vector<int> tabStops;
     for (std::size_t i = 0; i < controls.size(); ++i) {
-      const ExpectedControl& want = expected.controls[i];
+      const DialogControlTemplate& want = layout->controls[i];
       QWidget* control = controls[i];
-      SCOPED_TRACE(testing::Message() << "control " << i << " (" << want.text << ")");
+      SCOPED_TRACE(testing::Message() << "control " << i << " (" << want.text.toStdString() << ")");
       EXPECT_EQ(control->property("controlId").toInt(), want.nID);
       EXPECT_TRUE(HasKind(control, want.kind));
-      EXPECT_EQ(TextOf(control), QString::fromUtf8(want.text));
-      if (want.kind == Kind::kIcon) {
+      if (want.kind == DialogControlKind::kIcon) {
+        // The icon's text names the icon; its place is a corner, its size the icon's own.
         EXPECT_EQ(control->geometry(),
-                  QRect(MapDialogRect(want.units, base).topLeft(), QSize(32, 32)));
+                  QRect(MapDialogRect(want.rect, base).topLeft(), QSize(32, 32)));
       } else {
-        EXPECT_EQ(control->geometry(), MapDialogRect(want.units, base));
+        EXPECT_EQ(TextOf(control), want.text);
+        EXPECT_EQ(control->geometry(), MapDialogRect(want.rect, base));
       }
       if (auto* push = qobject_cast<QPushButton*>(control)) {
-        EXPECT_EQ(push->isDefault(), want.nID == IDOK);
+        EXPECT_EQ(push->isDefault(), (want.flags & kDefaultButton) != 0);
       }
-      if (want.bTabStop) {
+      if ((want.flags & kTabStop) != 0) {
         tabStops.push_back(want.nID);
       }
     }
+    ASSERT_FALSE(tabStops.empty());
     EXPECT_EQ(TabOrder(window), tabStops);
     EXPECT_EQ(window.focusWidget(), Control(window, tabStops.front()));
+    window.close();
+  });
+}
+
+TEST_P(DialogLayout, ShowsTheWordsOfTheGame) {
+  const DialogUnderTest& dialog = GetParam();
+  std::unique_ptr<CDialog> dlg = dialog.make();
+  RunModal(*dlg, [&dialog](QDialog& window) {
+    EXPECT_EQ(window.windowTitle().toStdString(), dialog.caption);
+    std::vector<Label> shown;
+    for (QWidget* control : ControlsInCreationOrder(window)) {
+      if (!TextOf(control).isEmpty()) {
+        shown.emplace_back(control->property("controlId").toInt(), TextOf(control).toStdString());
+      }
+    }
+    std::vector<Label> wanted = dialog.labels;
+    std::sort(shown.begin(), shown.end());
+    std::sort(wanted.begin(), wanted.end());
+    EXPECT_EQ(shown, wanted);
     window.close();
   });
 }
@@ -258,7 +253,7 @@ TEST_P(DialogLayout, TextsFitAndEveryButtonCanBeClicked) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllDialogs, DialogLayout, testing::ValuesIn(AllDialogs()),
-                         [](const testing::TestParamInfo<ExpectedDialog>& info) {
+                         [](const testing::TestParamInfo<DialogUnderTest>& info) {
                            return info.param.name;
                          });
 

@@ -6,9 +6,11 @@
 #include "app/help_book.h"
 #include "board/board_display.h"
 #include "platform/ui/win_help.h"
+#include "support/dice_control.h"
 
 // The GUI tests need one application object for the whole run, and the board's
-// display and the computer player installed as the program installs them.
+// display and the computer player installed as the program installs them. The
+// throws a test states for its dice end with the test.
 int main(int argc, char** argv) {
   InstallMainWindowBoard();
   InstallComputerPlayer();
@@ -17,5 +19,6 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   SetHelpDirectories(ProgramHelpDirectories());
   ::testing::InitGoogleTest(&argc, argv);
+  CheckStatedThrowsInEveryTest();
   return RUN_ALL_TESTS();
 }

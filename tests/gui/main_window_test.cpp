@@ -6,8 +6,13 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <algorithm>
+#include <span>
+#include <string>
+#include <tuple>
 #include <vector>
 
+#include "app/main_menu.h"
 #include "board/bitmap_ids.h"
 #include "game/game_state.h"
 #include "platform/bitmap.h"
@@ -17,38 +22,21 @@
 
 namespace {
 
-struct ExpectedItem {
-  const char* text;  // empty for a separator
-  UINT nID;
-};
-
-struct ExpectedPopup {
-  const char* text;
-  std::vector<ExpectedItem> items;
-};
-
 using MainWindowTest = ShellTest;
 
-TEST_F(MainWindowTest, MenuHoldsExactlyTheGameOptionsAndHelpItems) {
+TEST_F(MainWindowTest, TheMenuBarIsTheMainMenu) {
   Start();
-  const std::vector<ExpectedPopup> expected = {
-      {"&Game", {{"&New\tF2", ID_FILE_NEW}, {"", 0}, {"E&xit", ID_APP_EXIT}}},
-      {"&Options",
-       {{"&Number of Columns", ID_OPTIONS_COLUMNS},
-        {"&Players", ID_OPTIONS_PLAYERS},
-        {"Number of Players", ID_OPTIONS_NUM_PLAYERS}}},
-      {"&Help", {{"&Help Topics", ID_HELP_FINDER}, {"", 0}, {"&About Tumbleroad.", ID_APP_ABOUT}}},
-  };
+  const std::span<const MenuPopup> menu = MainMenu();
   const auto* bar = Window()->findChild<QMenuBar*>();
   ASSERT_NE(bar, nullptr);
   const QList<QAction*> popups = bar->actions();
-  ASSERT_EQ(popups.size(), static_cast<qsizetype>(expected.size()));
-  for (std::size_t p = 0; p < expected.size(); ++p) {
-    EXPECT_EQ(popups[p]->text(), QString::fromUtf8(expected[p].text));
+  ASSERT_EQ(popups.size(), static_cast<qsizetype>(menu.size()));
+  for (std::size_t p = 0; p < menu.size(); ++p) {
+    EXPECT_EQ(popups[p]->text(), QString::fromUtf8(menu[p].text));
     const QList<QAction*> items = popups[p]->menu()->actions();
-    ASSERT_EQ(items.size(), static_cast<qsizetype>(expected[p].items.size())) << expected[p].text;
+    ASSERT_EQ(items.size(), static_cast<qsizetype>(menu[p].items.size())) << menu[p].text;
     for (qsizetype i = 0; i < items.size(); ++i) {
-      const ExpectedItem& want = expected[p].items[static_cast<std::size_t>(i)];
+      const MenuItem& want = menu[p].items[static_cast<std::size_t>(i)];
       EXPECT_EQ(items[i]->isSeparator(), want.nID == 0) << want.text;
       if (want.nID != 0) {
         EXPECT_EQ(items[i]->text(), QString::fromUtf8(want.text));
@@ -58,6 +46,35 @@ TEST_F(MainWindowTest, MenuHoldsExactlyTheGameOptionsAndHelpItems) {
       }
     }
   }
+}
+
+TEST_F(MainWindowTest, TheMenusOfferTheGamesCommandsUnderTheirNames) {
+  Start();
+  // Menu, item and the command it sends, as a person sees them.
+  using Entry = std::tuple<std::string, std::string, UINT>;
+  std::vector<Entry> wanted = {
+      {"&Game", "&New\tF2", ID_FILE_NEW},
+      {"&Game", "E&xit", ID_APP_EXIT},
+      {"&Options", "&Number of Columns", ID_OPTIONS_COLUMNS},
+      {"&Options", "&Players", ID_OPTIONS_PLAYERS},
+      {"&Options", "Number of Players", ID_OPTIONS_NUM_PLAYERS},
+      {"&Help", "&Help Topics", ID_HELP_FINDER},
+      {"&Help", "&About Tumbleroad.", ID_APP_ABOUT},
+  };
+  std::vector<Entry> shown;
+  const auto* bar = Window()->findChild<QMenuBar*>();
+  ASSERT_NE(bar, nullptr);
+  for (const QAction* popup : bar->actions()) {
+    for (const QAction* item : popup->menu()->actions()) {
+      if (!item->isSeparator()) {
+        shown.emplace_back(popup->text().toStdString(), item->text().toStdString(),
+                           item->data().toUInt());
+      }
+    }
+  }
+  std::sort(wanted.begin(), wanted.end());
+  std::sort(shown.begin(), shown.end());
+  EXPECT_EQ(shown, wanted);
 }
 
 TEST_F(MainWindowTest, CaptionIconAndFixedSizeFollowTheBoard) {

@@ -1,4 +1,6 @@
+#include <QEvent>
 #include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -12,7 +14,20 @@ namespace {
 
 using StartupTest = ShellTest;
 
+// Counts the paint events a widget receives.
+class PaintCount : public QObject {
+ public:
+  explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    count += event->type() == QEvent::Paint ? 1 : 0;
+    return false;
+  }
+  int count = 0;
+};
+
 TEST_F(StartupTest, OpensOnSeatZerosFirstThrowOfATwoPersonGame) {
+  const Throw fromTheSeed = ThrowAfterSeed(kTestSeed);
+  SetDice(1, 1, 1, 1);
   g_nCurrentPlayer = 1;
   g_bBoardDrawn = 0;
   Start(WithSeed(kTestSeed));
@@ -20,7 +35,7 @@ TEST_F(StartupTest, OpensOnSeatZerosFirstThrowOfATwoPersonGame) {
   EXPECT_TRUE(Window()->isVisible());
   EXPECT_EQ(g_bBoardDrawn, 1);
 
-  EXPECT_EQ(Faces(), ThrowAfterSeed(kTestSeed));
+  EXPECT_EQ(Faces(), fromTheSeed);
   EXPECT_TRUE(DiceFreshlyThrown());
   EXPECT_EQ(g_nCurrentPlayer, 0);
   EXPECT_EQ(g_nPlayers, 2);
@@ -38,7 +53,15 @@ TEST_F(StartupTest, OpensOnSeatZerosFirstThrowOfATwoPersonGame) {
   m_app.ExitInstance();
   SetDice(1, 1, 1, 1);
   Start(WithSeed(kTestSeed));
-  EXPECT_EQ(Faces(), ThrowAfterSeed(kTestSeed));
+  EXPECT_EQ(Faces(), fromTheSeed);
+
+  // The start-up throws once: the second of two stated throws is left.
+  m_app.ExitInstance();
+  SetNextThrows({{6, 2, 5, 3}, {1, 1, 1, 1}});
+  Start(WithSeed(kTestSeed));
+  EXPECT_EQ(Faces(), (Throw{6, 2, 5, 3}));
+  EXPECT_EQ(StatedThrowsLeft(), 1);
+  SetNextThrows({});
 }
 
 TEST_F(StartupTest, AReadableFileStartsTheGameAsUsual) {
@@ -51,9 +74,10 @@ TEST_F(StartupTest, AReadableFileStartsTheGameAsUsual) {
   CCommandLineInfo info = WithSeed(kTestSeed);
   info.m_nShellCommand = CCommandLineInfo::FileOpen;
   info.m_strFileName = path;
+  SetNextThrows({{4, 6, 1, 2}});
   Start(info);
   EXPECT_TRUE(Window()->isVisible());
-  EXPECT_EQ(g_Dice[0].m_nValue, ThrowAfterSeed(kTestSeed)[0]);
+  EXPECT_EQ(Faces(), (Throw{4, 6, 1, 2}));
 }
 
 TEST_F(StartupTest, AFileThatCannotBeOpenedFailsStartUpWithoutAWindow) {
@@ -89,13 +113,25 @@ TEST_F(StartupTest, ClosingDuringTheOpeningThrowEndsCleanly) {
 
 TEST_F(StartupTest, RepaintsAfterTheWindowIsGoneDrawOnlyIntoTheSurface) {
   Start();
+  PaintCount paints(Frame()->SurfaceWidget());
   Frame()->Close();
   ASSERT_TRUE(Frame()->IsClosed());
+  const QImage before = *Frame()->ClientSurface();
+  paints.count = 0;
+  // Faces the board does not show yet, so the new game changes the picture.
+  SetNextThrows({{Faces()[0] % 6 + 1, 6, 6, 6}});
   NewGame();
+  QCoreApplication::processEvents();
   EXPECT_EQ(g_nCurrentPlayer, 0);
+  EXPECT_NE(*Frame()->ClientSurface(), before) << "the new game was not drawn";
+  EXPECT_EQ(paints.count, 0) << "the closed window was painted";
+  EXPECT_FALSE(Window()->isVisible());
+
+  // With the window gone there is nothing to draw into, and nothing breaks.
   m_app.ExitInstance();
   EXPECT_EQ(AfxGetApp()->m_pMainWnd, nullptr);
   NewGame();
+  EXPECT_EQ(g_nCurrentPlayer, 0);
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "game/board_display.h"
 #include "game/dice.h"
+#include "game/game_state.h"
 #include "platform/random_source.h"
 
 void SetDice(int d0, int d1, int d2, int d3) {
@@ -25,20 +27,12 @@ bool DiceFreshlyThrown() {
   });
 }
 
-Throw ThrowAfterSeed(std::uint32_t seed, int nDrawsBefore) {
+Throw ThrowAfterSeed(std::uint32_t seed) {
   SeedRandom(seed);
-  for (int i = 0; i < nDrawsBefore; ++i) {
-    DrawRandom();
+  for (CDie& die : g_Dice) {
+    die.Roll();
   }
-  Throw faces{};
-  for (int& face : faces) {
-    // Eleven frames, then the face that stays.
-    for (int frame = 0; frame < 11; ++frame) {
-      DrawRandom();
-    }
-    face = DrawFace();
-  }
-  return faces;
+  return Faces();
 }
 
 int DrawAfterSeed(std::uint32_t seed, int n) {
@@ -50,14 +44,38 @@ int DrawAfterSeed(std::uint32_t seed, int n) {
   return draw;
 }
 
-std::array<int, 6> PairSumsOf(const Throw& faces) {
-  return {faces[0] + faces[1], faces[0] + faces[2], faces[0] + faces[3],
-          faces[1] + faces[2], faces[1] + faces[3], faces[2] + faces[3]};
+namespace {
+
+int CountDrawsOfAThrow() {
+  const CDie kept[4] = {g_Dice[0], g_Dice[1], g_Dice[2], g_Dice[3]};
+  const int pairPlayed = g_bPairPlayed;
+  // Unseen, the throw draws as it does on the screen but paints nothing.
+  CBoardDisplay* const display = SetBoardDisplay(nullptr);
+  constexpr std::uint32_t kSeed = 1;
+  SeedRandom(kSeed);
+  for (CDie& die : g_Dice) {
+    die.Roll();
+  }
+  const int next[3] = {DrawRandom(), DrawRandom(), DrawRandom()};
+  SetBoardDisplay(display);
+  std::copy(std::begin(kept), std::end(kept), std::begin(g_Dice));
+  g_bPairPlayed = pairPlayed;
+  // The draws that follow the throw, found in the generator's sequence.
+  for (int draws = 0; draws < 1000; ++draws) {
+    if (DrawAfterSeed(kSeed, draws + 1) == next[0] && DrawAfterSeed(kSeed, draws + 2) == next[1] &&
+        DrawAfterSeed(kSeed, draws + 3) == next[2]) {
+      return draws;
+    }
+  }
+  ADD_FAILURE() << "a throw takes more than 1000 draws";
+  return 0;
 }
 
-bool HasPairSum(const Throw& faces, int sum) {
-  const auto sums = PairSumsOf(faces);
-  return std::find(sums.begin(), sums.end(), sum) != sums.end();
+}  // namespace
+
+int DrawsOfAThrow() {
+  static const int draws = CountDrawsOfAThrow();
+  return draws;
 }
 
 std::uint32_t FindSeed(const std::function<bool(std::uint32_t)>& accepts) {
@@ -66,6 +84,17 @@ std::uint32_t FindSeed(const std::function<bool(std::uint32_t)>& accepts) {
       return seed;
     }
   }
-  ADD_FAILURE() << "no seed gives the throws this test needs";
+  ADD_FAILURE() << "no seed gives the draws this test needs";
   return 0;
+}
+
+void CheckStatedThrowsInEveryTest() {
+  class StatedThrowsCheck : public ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo& /*test*/) override { SetNextThrows({}); }
+    void OnTestEnd(const ::testing::TestInfo& /*test*/) override {
+      EXPECT_EQ(StatedThrowsLeft(), 0) << "the test stated throws the game never made";
+      SetNextThrows({});
+    }
+  };
+  ::testing::UnitTest::GetInstance()->listeners().Append(new StatedThrowsCheck);
 }

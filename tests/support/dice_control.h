@@ -1,10 +1,12 @@
-// Puts the dice where a test needs them: faces set by hand between throws,
-// or a seed found whose coming throws have the faces a scenario needs.
+// Puts the dice where a test needs them: faces set by hand between throws, or
+// stated for the throws to come with SetNextThrows.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
+
+#include "game/dice_faces_for_tests.h"
 
 using Throw = std::array<int, 4>;
 
@@ -16,18 +18,22 @@ Throw Faces();
 // Every die shows a face 1 … 6 and none is selected, as a throw leaves them.
 bool DiceFreshlyThrown();
 
-// The faces the next throw of the four dice shows after seeding with the
-// seed, when nDrawsBefore draws are made first (a throw takes 48 draws).
-// It uses the game's random source: seed again before the real throw.
-Throw ThrowAfterSeed(std::uint32_t seed, int nDrawsBefore = 0);
+// The faces of a throw of the four dice made right after seeding with the
+// seed: a real throw, which leaves the dice showing them.
+Throw ThrowAfterSeed(std::uint32_t seed);
 
 // The n-th draw (from 1) of the random source after seeding with the seed.
 int DrawAfterSeed(std::uint32_t seed, int n);
 
-// The six pair sums of a throw: 0+1, 0+2, 0+3, 1+2, 1+3, 2+3.
-std::array<int, 6> PairSumsOf(const Throw& faces);
-bool HasPairSum(const Throw& faces, int sum);
+// The draws a throw of the four dice takes from the random source, counted on
+// a real throw made unseen. The first call reseeds the random source; the
+// dice are left as they were.
+int DrawsOfAThrow();
 
 // The first seed from 1 on that the test accepts; fails the test (and
 // returns 0) when none of the first million does.
 std::uint32_t FindSeed(const std::function<bool(std::uint32_t)>& accepts);
+
+// Makes every test start with no throws stated, and fails a test that ends
+// with throws it stated and never saw made. Called once by a test program's main.
+void CheckStatedThrowsInEveryTest();

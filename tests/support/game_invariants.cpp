@@ -1,16 +1,34 @@
 #include "support/game_invariants.h"
 
+#include <cstdlib>
 #include <string>
 
 #include "game/dice.h"
 #include "game/game_state.h"
-#include "game/turn_controller.h"
 #include "game/white_pegs.h"
 
 namespace {
 
 bool IsFlag(int value) {
   return value == 0 || value == 1;
+}
+
+// Cells of a column: 13 in column 7, two fewer for each column further out.
+int Cells(int column) {
+  return 13 - 2 * std::abs(column - 7);
+}
+
+bool Claimed(int seat, int column) {
+  return g_nProgress[seat][column] == Cells(column);
+}
+
+bool Open(int column) {
+  for (int seat = 0; seat < 4; ++seat) {
+    if (Claimed(seat, column)) {
+      return false;
+    }
+  }
+  return true;
 }
 
 std::string WhitePegsFault() {
@@ -36,11 +54,11 @@ std::string WhitePegsFault() {
         return where + " shares column " + std::to_string(column);
       }
     }
-    if (height <= g_nProgress[g_nCurrentPlayer][column] || height > g_nColumnHeight[column]) {
+    if (height <= g_nProgress[g_nCurrentPlayer][column] || height > Cells(column)) {
       return where + " at height " + std::to_string(height) + " in column " +
              std::to_string(column);
     }
-    if (!IsColumnOpen(column)) {
+    if (!Open(column)) {
       return where + " in claimed column " + std::to_string(column);
     }
   }
@@ -52,11 +70,11 @@ std::string ProgressFault() {
     int claimants = 0;
     for (int seat = 0; seat < 4; ++seat) {
       const int cell = g_nProgress[seat][column];
-      if (cell < 0 || cell > g_nColumnHeight[column]) {
+      if (cell < 0 || cell > Cells(column)) {
         return "seat " + std::to_string(seat) + " at cell " + std::to_string(cell) + " of column " +
                std::to_string(column);
       }
-      claimants += HasClaimed(seat, column) ? 1 : 0;
+      claimants += Claimed(seat, column) ? 1 : 0;
     }
     if (claimants > 1) {
       return "column " + std::to_string(column) + " claimed by " + std::to_string(claimants);
@@ -66,7 +84,7 @@ std::string ProgressFault() {
     if (g_nProgress[seat][0] != 0 || g_nProgress[seat][1] != 0) {
       return "seat " + std::to_string(seat) + " has progress outside the columns";
     }
-    if (seat >= g_nPlayers && ClaimedCount(seat) > 0) {
+    if (seat >= g_nPlayers && ColumnsClaimedBy(seat) > 0) {
       return "seat " + std::to_string(seat) + " is not in play but has claims";
     }
   }
@@ -77,8 +95,8 @@ std::string EndingFault() {
   if (g_nWinner < 0 || g_nWinner > g_nPlayers) {
     return "winner " + std::to_string(g_nWinner);
   }
-  if (g_nWinner > 0 && ClaimedCount(g_nWinner - 1) < 2) {
-    return "the winner has claimed " + std::to_string(ClaimedCount(g_nWinner - 1));
+  if (g_nWinner > 0 && ColumnsClaimedBy(g_nWinner - 1) < 2) {
+    return "the winner has claimed " + std::to_string(ColumnsClaimedBy(g_nWinner - 1));
   }
   if (g_bNoWinner == 1 && g_nWinner != 0) {
     return "a game both won and without a winner";
@@ -129,4 +147,29 @@ std::string GameStateFault() {
     }
   }
   return {};
+}
+
+int ColumnsClaimedBy(int seat) {
+  int claims = 0;
+  for (int column = 2; column <= 12; ++column) {
+    claims += Claimed(seat, column) ? 1 : 0;
+  }
+  return claims;
+}
+
+int ColumnsOpen() {
+  int open = 0;
+  for (int column = 2; column <= 12; ++column) {
+    open += Open(column) ? 1 : 0;
+  }
+  return open;
+}
+
+int FirstSeatWithColumnsToWin() {
+  for (int seat = 0; seat < 4; ++seat) {
+    if (ColumnsClaimedBy(seat) >= g_nColumnsToWin) {
+      return seat;
+    }
+  }
+  return -1;
 }

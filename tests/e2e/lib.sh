@@ -127,7 +127,11 @@ quit_game() {
 game_ends_well() {
   local what=$1 status
   if ! wait_for 5 game_ended; then
-    fail "$what: the program was still running 5 s later"
+    if window_gone; then
+      fail "$what: the window has gone, but the program was still running 5 s later"
+    else
+      fail "$what: the window is still shown, and the program was still running 5 s later"
+    fi
     quit_game
     return 1
   fi
@@ -191,7 +195,17 @@ dialog_keys_x11() {
 no_dialog() { [ -z "$(dialog_window "$1")" ]; }
 dialog_closes_x11() { wait_for 8 no_dialog "$1" || { fail "the $1 dialog did not close"; return 1; }; }
 
-# The focus moves, and Alt+F4 closes, only under a window manager.
+# The focus moves, and Alt+F4 closes, only under a window manager. Openbox
+# runs with its own defaults (Alt+F4 closes), not a configuration found in the
+# home folder.
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+start_openbox() {
+  mkdir -p "$work/config"
+  XDG_CONFIG_HOME=$work/config openbox --sm-disable >"$work/openbox.log" 2>&1 &
+  helper_pids+=($!)
+  wait_for 10 wm_running || { echo "FAILED: openbox did not start"; cat "$work/openbox.log"; exit 1; }
+}
+
 neighbour_window=""
 start_neighbour_x11() {
   xev -geometry 200x200+800+60 >/dev/null &
@@ -307,6 +321,8 @@ window_gone_wayland() { shot && [ "$(convert "$work/shot.png" -format %k info:)"
 
 # Starts the program on weston's first output and finds its board there.
 launch_wayland() {
+  # A window of a program that has just ended can linger on the output a moment.
+  wait_for 5 window_gone || { fail "a window is left on weston's output"; return 1; }
   # Weston opens a window on the output under the pointer. Wherever on the
   # output it lands, the window covers this point, so the pointer's picture
   # never widens what differs from the background.

@@ -114,12 +114,7 @@ grep -q "no-such-file" "$work/stderr" || fail "the unreadable file is not named 
 # ---- under a window manager ---------------------------------------------------------
 
 echo "== under openbox: a title bar"
-# Openbox's own defaults (Alt+F4 closes), not a configuration in the home folder.
-mkdir -p "$work/config"
-XDG_CONFIG_HOME=$work/config openbox --sm-disable >"$work/openbox.log" 2>&1 &
-helper_pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
-wait_for 10 wm_running || fail "openbox did not start"
+start_openbox
 
 seed_dice 3
 launch "$program" --seed=3

@@ -14,6 +14,8 @@ helper_pids=()
 game_pid=""
 
 cleanup() {
+  # A background job killed before it has started its program runs this too.
+  [ "$BASHPID" = $$ ] || return
   [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
   local i
   for ((i = ${#helper_pids[@]} - 1; i >= 0; i--)); do
@@ -73,10 +75,14 @@ wait_for() {
 }
 
 start_xvfb() {
-  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp 3>"$work/display" 2>/dev/null &
+  local number
+  number=$(mktemp -p "$work")
+  # -noreset: the server stays as it is when its last client leaves.
+  Xvfb -displayfd 3 -screen 0 "${1}x24" -nolisten tcp -noreset 3>"$number" 2>/dev/null &
   helper_pids+=($!)
-  wait_for 5 test -s "$work/display" || { echo "FAILED: Xvfb did not start"; exit 1; }
-  export DISPLAY=:$(cat "$work/display")
+  wait_for 5 test -s "$number" || { echo "FAILED: Xvfb did not start"; exit 1; }
+  DISPLAY=:$(cat "$number")
+  export DISPLAY
 }
 
 # ---- the program's window --------------------------------------------------

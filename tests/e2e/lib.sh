@@ -25,6 +25,8 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
+# Stopped from outside (a test time-out, Ctrl+C), still leave nothing running.
+trap 'exit 1' HUP INT TERM
 
 # The tests own their displays, and run without a session bus, as on a
 # machine with no desktop session.

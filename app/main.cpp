@@ -1,6 +1,7 @@
 #include <fontconfig/fontconfig.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QStringList>
 #include <chrono>
@@ -60,6 +61,28 @@ void ExitOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const
   std::_Exit(1);
 }
 
+// Runs the game with a display, or shows why it cannot start; the exit status.
+int RunGame(const CCommandLineInfo& info, QString startupError) {
+  if (startupError.isEmpty()) {
+    SetFramePause(kFramePause);
+    theApp.SetCommandLine(info);
+    if (theApp.InitInstance()) {
+      const int status = QApplication::exec();
+      theApp.ExitInstance();
+      return status;
+    }
+    startupError = theApp.StartupError();
+    theApp.ExitInstance();
+    if (startupError.isEmpty()) {
+      return 0;
+    }
+    PrintTo(stderr, QStringLiteral("tumbleroad: %1\n").arg(startupError));
+  }
+  QMessageBox::critical(nullptr, QStringLiteral("Tumbleroad"),
+                        QStringLiteral("Tumbleroad cannot start: %1").arg(startupError));
+  return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -110,22 +133,14 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   qInstallMessageHandler(g_previousMessageHandler);
   fontConfiguration.join();
-  if (startupError.isEmpty()) {
-    SetFramePause(kFramePause);
-    theApp.SetCommandLine(info);
-    if (theApp.InitInstance()) {
-      const int status = QApplication::exec();
-      theApp.ExitInstance();
-      return status;
-    }
-    startupError = theApp.StartupError();
-    theApp.ExitInstance();
-    if (startupError.isEmpty()) {
-      return 0;
-    }
-    PrintTo(stderr, QStringLiteral("%1: %2\n").arg(program, startupError));
+  const int status = RunGame(info, startupError);
+  // Qt 6.4's Wayland plugin can deadlock while it takes the connection down
+  // (the display waits for its event thread, which waits for events). The
+  // game has nothing left to save by then, so on Wayland it ends here.
+  if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    std::_Exit(status);
   }
-  QMessageBox::critical(nullptr, QStringLiteral("Tumbleroad"),
-                        QStringLiteral("Tumbleroad cannot start: %1").arg(startupError));
-  return 1;
+  return status;
 }

@@ -21,14 +21,18 @@
 #include "platform/ui/input_hold.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/screen_fit.h"
+#include "platform/ui/title_bar.h"
 
 class CFrameWnd::FrameWidget : public QWidget {
  public:
   // A caption, a system menu and a close box; no minimise or maximise box,
-  // the window being of fixed size.
+  // the window being of fixed size. Where the program draws its own title
+  // bar, the window system draws none.
   explicit FrameWidget(CFrameWnd* pFrame)
-      : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                             Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      : QWidget(nullptr, CTitleBar::Wanted()
+                             ? Qt::Window | Qt::FramelessWindowHint
+                             : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
         m_pFrame(pFrame) {}
 
  protected:
@@ -84,7 +88,13 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
   layout->setSpacing(0);
   // The window's size follows from the surface and the menu bar; nobody resizes it.
   layout->setSizeConstraint(QLayout::SetFixedSize);
-  layout->setMenuBar(CreateMenuBar(resources.menu, sink, m_pWidget.get()));
+  if (CTitleBar::Wanted()) {
+    auto* titleBar = new CTitleBar(m_pWidget.get());
+    layout->addWidget(titleBar);
+    // Moving and closing the window are the desktop's business, not the game's.
+    m_pHold->SetWindowControls(titleBar);
+  }
+  layout->addWidget(CreateMenuBar(resources.menu, sink, m_pWidget.get()));
   m_pSurface = new CSurfaceWidget(this, this, m_pWidget.get());
   layout->addWidget(m_pSurface);
   SetScreen(m_pSurface);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -73,8 +74,26 @@ bool InputHold::InMainWindow(const QObject* receiver) const {
   return static_cast<const QWidget*>(object)->window() == m_pMainWindow;
 }
 
+bool InputHold::ForWindowControls(const QObject* receiver, const QEvent* event) const {
+  if (m_pControls == nullptr) {
+    return false;
+  }
+  for (const QObject* object = receiver; object != nullptr; object = object->parent()) {
+    if (object == m_pControls) {
+      return true;
+    }
+  }
+  // The window receives a mouse event before the widget under the pointer.
+  const auto* mouse = dynamic_cast<const QMouseEvent*>(event);
+  if (mouse == nullptr || receiver != m_pMainWindow->windowHandle()) {
+    return false;
+  }
+  const QRect controls(m_pControls->mapTo(m_pMainWindow, QPoint()), m_pControls->size());
+  return controls.contains(mouse->position().toPoint());
+}
+
 bool InputHold::ShouldHold(QObject* receiver, const QEvent* event) const {
-  if (m_nDepth == 0 || !IsUserInput(event->type())) {
+  if (m_nDepth == 0 || !IsUserInput(event->type()) || ForWindowControls(receiver, event)) {
     return false;
   }
   const bool inMainWindow = InMainWindow(receiver);

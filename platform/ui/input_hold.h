@@ -35,6 +35,10 @@ class InputHold : public QObject {
     InputHold& m_hold;
   };
 
+  // Input to these controls of the main window (its own title bar) is never
+  // held: a close must work while a computer turn runs.
+  void SetWindowControls(QWidget* controls) { m_pControls = controls; }
+
   bool IsBusy() const { return m_nDepth > 0; }
   // Forgets what is held: the window has closed.
   void Discard() { m_held.clear(); }
@@ -50,9 +54,11 @@ class InputHold : public QObject {
 
   bool ShouldHold(QObject* receiver, const QEvent* event) const;
   bool InMainWindow(const QObject* receiver) const;
+  bool ForWindowControls(const QObject* receiver, const QEvent* event) const;
   void Deliver();
 
   QPointer<QWidget> m_pMainWindow;
+  QPointer<QWidget> m_pControls;
   int m_nDepth = 0;
   bool m_bDelivering = false;
   std::deque<HeldEvent> m_held;

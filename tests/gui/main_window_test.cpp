@@ -17,6 +17,7 @@
 #include "game/game_state.h"
 #include "platform/bitmap.h"
 #include "platform/ui/screen_fit.h"
+#include "platform/ui/title_bar.h"
 #include "res/resource.h"
 #include "shell_test_support.h"
 
@@ -199,6 +200,32 @@ TEST_F(MainWindowTest, F2StartsANewGameAndF1OpensHelp) {
 
   QTest::keyClick(Window(), Qt::Key_F1);
   EXPECT_EQ(HelpWindowTitle(), QStringLiteral("Tumbleroad Help"));
+}
+
+}  // namespace
+
+namespace {
+
+// The title bar the window draws itself on Wayland: its close box closes on a
+// release inside it, and nowhere else.
+TEST(TitleBar, TheCloseBoxClosesTheWindowOnReleaseInsideIt) {
+  QWidget window;
+  window.setWindowTitle(QStringLiteral("Tumbleroad"));
+  auto* bar = new CTitleBar(&window);
+  bar->setGeometry(0, 0, 300, bar->sizeHint().height());
+  window.show();
+  const int middle = bar->height() / 2;
+  const QPoint closeBox(bar->width() - middle, middle);
+
+  QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(150, middle));
+  EXPECT_TRUE(window.isVisible()) << "a click on the caption closed the window";
+  QTest::mousePress(bar, Qt::LeftButton, {}, closeBox);
+  QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(150, middle));
+  EXPECT_TRUE(window.isVisible()) << "a press dragged off the close box closed the window";
+  QTest::mouseClick(bar, Qt::RightButton, {}, closeBox);
+  EXPECT_TRUE(window.isVisible());
+  QTest::mouseClick(bar, Qt::LeftButton, {}, closeBox);
+  EXPECT_FALSE(window.isVisible());
 }
 
 }  // namespace

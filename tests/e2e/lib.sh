@@ -381,6 +381,18 @@ window_active() {
   [ "$dark" = 0 ]
 }
 
+# Starts a build of the program with a fixed seed and waits until its opening
+# throw has settled on the faces that seed throws; fails only when no window
+# came (a throw that never settles is reported and the scenario goes on).
+launch_seeded() {
+  local binary=$1 seed=$2
+  seed_dice "$seed"
+  launch "$binary" --seed="$seed" || return
+  throw_dice
+  wait_until "the opening throw settles" 5 shows_thrown
+  return 0
+}
+
 # ---- what the board shows ---------------------------------------------------
 
 # Takes screenshots until the check passes, for a few seconds at most.

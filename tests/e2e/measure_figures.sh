@@ -79,10 +79,7 @@ start_openbox
 
 : >"$work/close"
 for run in $(seq $closes); do
-  seed_dice $run
-  launch "$program" --seed=$run
-  throw_dice
-  wait_until "the opening throw settles" 5 shows_thrown
+  launch_seeded "$program" $run
   xdotool windowfocus --sync "$screen_window"
   close_and_time
 done
@@ -90,10 +87,7 @@ echo "X11 under openbox: Alt+F4 on an idle window to the program's end, ms (medi
 
 : >"$work/close"
 for run in $(seq $closes); do
-  seed_dice $run
-  launch "$program" --seed=$run
-  throw_dice
-  wait_until "the opening throw settles" 5 shows_thrown
+  launch_seeded "$program" $run
   keys F2
   close_and_time
 done

@@ -69,10 +69,7 @@ quit_game
 echo "== help with the book missing"
 mkdir -p "$work/bare"
 cp "$program" "$work/bare/tumbleroad"
-seed_dice 5
-launch "$work/bare/tumbleroad" --seed=5
-throw_dice
-wait_until "the opening throw settles" 5 shows_thrown
+launch_seeded "$work/bare/tumbleroad" 5
 cp "$work/shot.png" "$work/before-help.png"
 keys F1
 if dialog_opens "Help"; then

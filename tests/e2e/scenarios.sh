@@ -66,10 +66,7 @@ new_game_thrown() { banner_is 145 && shows_thrown && [ "$(hole_colour "$column" 
 scenario_computer_turn() {
   echo "== Options by keyboard; the computer's turn; a click made during it"
   local seed=99
-  seed_dice $seed
-  launch "$program" --seed=$seed || return
-  throw_dice
-  wait_until "the opening throw settles" 5 shows_thrown
+  launch_seeded "$program" $seed || return
 
   keys alt+o n
   if dialog_opens "Number of Columns"; then
@@ -143,10 +140,7 @@ new_throw_pair_played() {
 scenario_close_during_throw() {
   echo "== the window closed during the opening throw of a new game"
   local seed=31
-  seed_dice $seed
-  launch "$program" --seed=$seed || return
-  throw_dice
-  wait_until "the opening throw settles" 5 shows_thrown
+  launch_seeded "$program" $seed || return
   keys F2
   close_window
   wait_for 5 window_gone || fail "the window stayed on the screen after the close during a throw"
@@ -156,10 +150,7 @@ scenario_close_during_throw() {
 scenario_close_during_computer_turn() {
   echo "== the window closed during a turn of the computer's"
   local seed=12
-  seed_dice $seed
-  launch "$program" --seed=$seed || return
-  throw_dice
-  wait_until "the opening throw settles" 5 shows_thrown
+  launch_seeded "$program" $seed || return
   keys alt+o p
   if ! dialog_opens "Select Players"; then
     fail "Alt+O P did not open Select Players"

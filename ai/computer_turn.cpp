@@ -3,9 +3,7 @@
 #include "ai/computer_player.h"
 #include "game/board_display.h"
 #include "game/computer_hand_over.h"
-#include "game/dice.h"
 #include "game/game_state.h"
-#include "game/play_observer.h"
 #include "game/turn_controller.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
@@ -85,23 +83,12 @@ void CComputerPlayer::RollAgain() {
   // The pressed picture stays in view for the time of one repaint.
   RepaintNow();
   ShowBothButtonsLive();
-  for (CDie& die : g_Dice) {
-    die.Roll();
-  }
-  g_bPairPlayed = 0;
-  const bool playable = g_WhitePegs.CanMove();
-  ReportThrow(ThrowKind::kRollAgain, playable);
-  if (!playable) {
-    g_WhitePegs.Clear();
-    NextPlayer();
-  }
+  ThrowAgain();
 }
 
 void CComputerPlayer::StopTurn() {
   ShowButtonPressed(BoardButton::kStop);
   ShowBothButtonsLive();
-  g_WhitePegs.Commit();
-  g_WhitePegs.Clear();
   m_bStopped = 1;
-  NextPlayer();
+  StopAndPassTurn();
 }

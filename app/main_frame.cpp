@@ -2,9 +2,8 @@
 
 #include "app/board_keys.h"
 #include "app/varnel_app.h"
-#include "app/view_messages.h"
+#include "app/varnel_view.h"
 #include "game/game_state.h"
-#include "game/varnel_view.h"
 #include "platform/ui/document.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/win_help.h"
@@ -32,7 +31,7 @@ std::optional<QPoint> CMainFrame::WindowOrigin(QSize screen, QSize outer) const 
 
 BOOL CMainFrame::OnCommand(UINT nID) {
   if (auto* view = static_cast<CVarnelView*>(GetActiveView());
-      view != nullptr && DispatchViewCommand(*view, nID)) {
+      view != nullptr && view->OnViewCommand(nID)) {
     return TRUE;
   }
   if (CDocument* document = GetActiveDocument(); document != nullptr && document->OnCommand(nID)) {
@@ -59,7 +58,7 @@ void CMainFrame::OnHelpTopics() {
 
 void CMainFrame::OnViewMessage(UINT message, UINT nFlags, CPoint point) {
   if (auto* view = static_cast<CVarnelView*>(GetActiveView())) {
-    DispatchViewMouse(*view, message, nFlags, point);
+    view->OnMouseMessage(message, nFlags, point);
   }
 }
 

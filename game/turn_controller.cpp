@@ -1,12 +1,10 @@
-// The board view's mouse handlers: a person's whole turn with the left button.
+// A person's whole turn with the left button, as the board view passes it on.
 #include "game/turn_controller.h"
 
 #include "game/board_display.h"
 #include "game/computer_hand_over.h"
 #include "game/dice.h"
 #include "game/game_state.h"
-#include "game/play_observer.h"
-#include "game/varnel_view.h"
 #include "game/white_pegs.h"
 
 namespace {
@@ -42,7 +40,7 @@ BoardButton ButtonUnder(CPoint point) {
 
 }  // namespace
 
-void CVarnelView::OnLButtonDown(UINT /*nFlags*/, CPoint point) {
+void PressOnBoard(CPoint point) {
   // Every press moves the computer on first: an all-computer game advances
   // one stop per press.
   PlayComputerIfItsTurn();
@@ -74,29 +72,19 @@ void CVarnelView::OnLButtonDown(UINT /*nFlags*/, CPoint point) {
   }
 }
 
-void CVarnelView::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/) {
+void ReleaseOnBoard() {
   if (IsGameOver()) {
     return;
   }
   if (g_bRollPressed == 1 && ButtonsLive()) {
-    for (CDie& die : g_Dice) {
-      die.Roll();
-    }
-    g_bPairPlayed = 0;
     g_bRollPressed = 0;
-    const bool playable = g_WhitePegs.CanMove();
-    ReportThrow(ThrowKind::kRollAgain, playable);
-    if (!playable) {
-      g_WhitePegs.Clear();
-      NextPlayer();
+    if (!ThrowAgain()) {
       PlayComputerIfItsTurn();
       return;
     }
   }
   if (g_bStopPressed == 1 && ButtonsLive()) {
-    g_WhitePegs.Commit();
-    g_WhitePegs.Clear();
-    NextPlayer();
+    StopAndPassTurn();
     PlayComputerIfItsTurn();
     return;
   }
@@ -106,7 +94,7 @@ void CVarnelView::OnLButtonUp(UINT /*nFlags*/, CPoint /*point*/) {
   g_bDieClicked = 0;
 }
 
-void CVarnelView::OnLButtonDblClk(UINT /*nFlags*/, CPoint /*point*/) {
+void PlaySelectedPair() {
   if (IsGameOver()) {
     return;
   }
@@ -128,7 +116,7 @@ void CVarnelView::OnLButtonDblClk(UINT /*nFlags*/, CPoint /*point*/) {
   RepaintNow();
 }
 
-void CVarnelView::OnMouseMove(UINT /*nFlags*/, CPoint point) {
+void MoveOverBoard(CPoint point) {
   if (IsGameOver()) {
     return;
   }

@@ -69,3 +69,23 @@ void EndGameWithoutWinner() {
   g_bNoWinner = 1;
   RepaintNow();
 }
+
+bool ThrowAgain() {
+  for (CDie& die : g_Dice) {
+    die.Roll();
+  }
+  g_bPairPlayed = 0;
+  const bool playable = g_WhitePegs.CanMove();
+  ReportThrow(ThrowKind::kRollAgain, playable);
+  if (!playable) {
+    g_WhitePegs.Clear();
+    NextPlayer();
+  }
+  return playable;
+}
+
+void StopAndPassTurn() {
+  g_WhitePegs.Commit();
+  g_WhitePegs.Clear();
+  NextPlayer();
+}

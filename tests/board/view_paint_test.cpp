@@ -7,9 +7,9 @@
 
 #include "board/bitmap_ids.h"
 #include "board/layout.h"
+#include "board/painter.h"
 #include "game/dice.h"
 #include "game/game_state.h"
-#include "game/varnel_view.h"
 #include "game/white_pegs.h"
 #include "support/board_pictures.h"
 #include "support/displayless_main_window.h"
@@ -39,10 +39,10 @@ void SetUpMidGame() {
 
 QImage PaintThroughTheView() {
   DisplaylessMainWindow window;
-  CVarnelView view;
+  CWnd view;
   view.CreateChildArea(&window.Frame(), 2, 2, 480, 480);
   CDC* pDC = view.GetDC();
-  view.OnDraw(pDC);
+  PaintBoardAfresh(pDC);
   view.ReleaseDC(pDC);
   return window.Surface().copy();
 }

@@ -1,9 +1,9 @@
 // A person's left button on the board: presses, releases, double-clicks and
-// moves at board points, delivered to a board view as the window system does.
+// moves at board points, handed to the turn controller as the board view does.
 #pragma once
 
 #include "board/layout.h"
-#include "game/varnel_view.h"
+#include "game/turn_controller.h"
 #include "platform/types.h"
 
 // The middle of a die's place, of each button, and a point on the board that
@@ -15,10 +15,10 @@ constexpr CPoint kBoardPoint = {240, 120};
 
 class BoardMouse {
  public:
-  void Press(CPoint point) { m_view.OnLButtonDown(0, point); }
-  void Release(CPoint point) { m_view.OnLButtonUp(0, point); }
-  void DoubleClickMessage(CPoint point) { m_view.OnLButtonDblClk(0, point); }
-  void Move(CPoint point) { m_view.OnMouseMove(0, point); }
+  void Press(CPoint point) { PressOnBoard(point); }
+  void Release(CPoint /*point*/) { ReleaseOnBoard(); }
+  void DoubleClickMessage(CPoint /*point*/) { PlaySelectedPair(); }
+  void Move(CPoint point) { MoveOverBoard(point); }
 
   void Click(CPoint point) {
     Press(point);
@@ -35,9 +35,4 @@ class BoardMouse {
     Click(DiePoint(first));
     DoubleClick(DiePoint(second));
   }
-
-  CVarnelView& View() { return m_view; }
-
- private:
-  CVarnelView m_view;
 };

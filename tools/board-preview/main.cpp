@@ -9,9 +9,9 @@
 
 #include "board/board_display.h"
 #include "board/layout.h"
+#include "board/painter.h"
 #include "game/dice.h"
 #include "game/game_state.h"
-#include "game/varnel_view.h"
 #include "game/white_pegs.h"
 #include "platform/win_app.h"
 #include "platform/wnd.h"
@@ -32,7 +32,7 @@ void ResetGame() {
 struct Window {
   CWinApp app;
   CWnd frame;
-  CVarnelView view;
+  CWnd view;
 
   Window() {
     frame.CreateClientArea(484, 484);
@@ -44,7 +44,7 @@ struct Window {
   // The window is shown: the view paints itself from nothing.
   void Show() {
     CDC* pDC = view.GetDC();
-    view.OnDraw(pDC);
+    PaintBoardAfresh(pDC);
     view.ReleaseDC(pDC);
   }
 

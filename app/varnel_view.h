@@ -1,6 +1,6 @@
 // The board view: the window that shows the board and takes the mouse. Its
-// mouse handlers are the turn controller; its paint is the board painter's;
-// the window shell adds the option commands.
+// paint is the board painter's, its mouse handlers are the turn controller's
+// and its three commands open the option dialogs.
 #pragma once
 
 #include "platform/types.h"
@@ -18,4 +18,9 @@ class CVarnelView : public CView {
   void OnOptionsColumns();
   void OnOptionsNumPlayers();
   void OnOptionsPlayers();
+
+  // Runs the handler of a mouse message; FALSE when the view has none.
+  BOOL OnMouseMessage(UINT message, UINT nFlags, CPoint point);
+  // Runs the handler of a command; FALSE when the view has none.
+  BOOL OnViewCommand(UINT nID);
 };

@@ -3,7 +3,6 @@
 #include "ai/computer_player.h"
 #include "game/game_state.h"
 #include "platform/random_source.h"
-#include "support/displayless_main_window.h"
 #include "support/game_invariants.h"
 
 // Whole games between computers, with no window, as the board's presses would

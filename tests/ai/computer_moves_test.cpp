@@ -9,8 +9,8 @@
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
+#include "support/board_stand_in.h"
 #include "support/dice_control.h"
-#include "support/displayless_main_window.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ std::string DiceLook() {
 class ComputerMoves : public testing::TestWithParam<MoveCase> {
  protected:
   void SetUp() override { ResetGameState(); }
-  DisplaylessMainWindow window;
+  BoardStandIn display;
 };
 
 TEST_P(ComputerMoves, PlaysAndShowsThePairs) {
@@ -83,7 +83,7 @@ TEST_P(ComputerMoves, PlaysAndShowsThePairs) {
   SetDice(move.dice[0], move.dice[1], move.dice[2], move.dice[3]);
   g_nRollAgainOdds = 96;
   std::string frames;
-  window.OnPresent([&frames] { frames += (frames.empty() ? "" : " ") + DiceLook(); });
+  display.OnFrame([&frames] { frames += (frames.empty() ? "" : " ") + DiceLook(); });
 
   CComputerPlayer player;
   if (move.held.empty()) {

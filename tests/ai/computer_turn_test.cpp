@@ -4,15 +4,14 @@
 #include <string>
 
 #include "ai/computer_player.h"
-#include "board/layout.h"
 #include "game/game_state.h"
 #include "game/turn_controller.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
-#include "support/board_pictures.h"
+#include "support/board_mouse.h"
 #include "support/board_setup.h"
+#include "support/board_stand_in.h"
 #include "support/dice_control.h"
-#include "support/displayless_main_window.h"
 #include "support/throw_recorder.h"
 
 namespace {
@@ -281,16 +280,12 @@ TEST_F(ComputerTurnTest, ComputersThatCanNeverStopEndTheGameWithoutAWinner) {
 }
 
 TEST_F(ComputerTurnTest, TheComputerShowsEachButtonItPresses) {
-  DisplaylessMainWindow window;
-  // At each frame, the picture at each button place: P pressed, L live, - other.
+  BoardStandIn display;
+  // At each frame, what each button shows: P pressed, L live, - as painted.
   std::string frames;
-  const auto picture = [&](CPoint place, int pressedX, int liveX) {
-    const QImage shown = ButtonShown(window.Surface(), place);
-    return shown == ButtonPicture(pressedX) ? 'P' : shown == ButtonPicture(liveX) ? 'L' : '-';
-  };
-  window.OnPresent([&] {
-    frames += picture(kStopButtonPlace, kStopPressedPicture, kStopLivePicture);
-    frames += picture(kRollButtonPlace, kRollPressedPicture, kRollLivePicture);
+  display.OnFrame([&] {
+    frames += display.Shown(BoardButton::kStop);
+    frames += display.Shown(BoardButton::kRoll);
     frames += ' ';
   });
 
@@ -298,12 +293,35 @@ TEST_F(ComputerTurnTest, TheComputerShowsEachButtonItPresses) {
   ThreePegsOnTheTable();
   SeedDecisions(3, [](int draw) { return draw % 6 != 1; });
   PlayComputerTurns();
-  // ROLL pressed, held for one repaint (both pairs played: blank buttons),
-  // then both live before the dice roll.
+  // ROLL pressed, held for one repaint, then both live before the dice roll.
   EXPECT_NE(frames.find("-P -- LL "), std::string::npos) << frames;
   // STOP pressed, then both live at once with no repaint between.
-  EXPECT_TRUE(frames.find("P- LL ") != std::string::npos ||
-              frames.find("PL LL ") != std::string::npos)
-      << frames;
+  EXPECT_NE(frames.find("P- LL "), std::string::npos) << frames;
   EXPECT_TRUE(Committed(0));
+}
+
+TEST_F(ComputerTurnTest, APersonsStopRunsTheComputersWholeTurnInsideTheRelease) {
+  BoardStandIn display;
+  BoardMouse mouse;
+  SeedRandom(1);
+  Seats({H, H, C});
+  g_nCurrentPlayer = 1;
+  SetDice(3, 4, 1, 1);
+  mouse.PlayPair(0, 1);
+  int computerFrames = 0;
+  display.OnFrame([&] { computerFrames += g_nCurrentPlayer == 2 ? 1 : 0; });
+  mouse.Click(kStopPoint);
+  EXPECT_GT(computerFrames, 0);
+  EXPECT_GT(recorder.RollsAgainBy(2), 0);
+  EXPECT_EQ(g_nCurrentPlayer, 0);
+  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
+  EXPECT_EQ(g_bPairPlayed, 0);
+  EXPECT_TRUE(g_WhitePegs.CanMove());
+
+  // With seat 0 a computer too, its turn runs inside a press as well.
+  g_nPlayerType[0] = C;
+  const std::size_t before = recorder.Throws().size();
+  mouse.Press(kBoardPoint);
+  EXPECT_GT(recorder.Throws().size(), before);
+  EXPECT_EQ(g_nCurrentPlayer, 1);
 }

@@ -6,8 +6,8 @@
 
 #include "game/game_state.h"
 #include "platform/random_source.h"
+#include "support/board_stand_in.h"
 #include "support/dice_control.h"
-#include "support/displayless_main_window.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ class DiceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ResetGameState();
-    window.OnPresent([this] {
+    display.OnFrame([this] {
       Frame frame{};
       for (int d = 0; d < 4; ++d) {
         frame.shown[d] = g_Dice[d].m_nValue;
@@ -38,7 +38,7 @@ class DiceTest : public ::testing::Test {
     });
   }
 
-  DisplaylessMainWindow window;
+  BoardStandIn display;
   std::vector<Frame> frames;
 };
 

@@ -7,8 +7,8 @@
 #include "game/game_state.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
+#include "support/board_stand_in.h"
 #include "support/dice_control.h"
-#include "support/displayless_main_window.h"
 #include "support/game_snapshot.h"
 
 namespace {
@@ -16,7 +16,7 @@ namespace {
 class NewGameTest : public ::testing::Test {
  protected:
   void SetUp() override { ResetGameState(); }
-  DisplaylessMainWindow window;
+  BoardStandIn display;
 };
 
 }  // namespace
@@ -39,7 +39,7 @@ TEST_F(NewGameTest, ResetsTheGameAndKeepsTheOptions) {
   g_WhitePegs.Advance(5);
   // Whether each frame shows seat 0 to move with the faces the dice keep.
   std::vector<bool> settled;
-  window.OnPresent([&] {
+  display.OnFrame([&] {
     settled.push_back(g_nCurrentPlayer == 0 && Faces() == Throw{2, 6, 5, 1});
   });
 
@@ -76,7 +76,7 @@ TEST_F(NewGameTest, RollsWithThePreviousSeatCurrent) {
   g_nCurrentPlayer = 1;
   // The seat to move at each frame.
   std::vector<int> seats;
-  window.OnPresent([&] { seats.push_back(g_nCurrentPlayer); });
+  display.OnFrame([&] { seats.push_back(g_nCurrentPlayer); });
   NewGame();
   // Every frame of the throw shows seat 1; the repaint after it shows seat 0.
   ASSERT_GE(seats.size(), 2u);
@@ -91,28 +91,14 @@ TEST_F(NewGameTest, StartUpThrowsSeatZerosFirstRollFromTheSeed) {
     g_nCurrentPlayer = 1;
     g_Dice[0].m_bSelected = 1;
     SetDice(1, 1, 1, 1);
-    window.ResetPresents();
+    display.ResetFrames();
     PrepareFirstGame(seed);
     EXPECT_EQ(g_nCurrentPlayer, 0);
     EXPECT_TRUE(DiceFreshlyThrown());
-    EXPECT_GT(window.Presents(), 4) << "the throw is not shown frame by frame";
+    EXPECT_GT(display.Frames(), 4) << "the throw is not shown frame by frame";
     // Thrown right after seeding: the faces of seed 7 come up for seed 7 only.
     EXPECT_EQ(Faces() == fromSeed7, seed == 7) << seed;
   }
-}
-
-TEST(RepaintNow, DoesNothingWithoutAMainWindow) {
-  ResetGameState();
-  CWinApp app;
-  // What painting would change: the dice bodies wanted and the background missing.
-  for (CDie& die : g_Dice) {
-    die.m_bRedraw = 1;
-  }
-  g_bBoardDrawn = 0;
-  const GameSnapshot before;
-  RepaintNow();
-  EXPECT_TRUE(before == GameSnapshot());
-  EXPECT_EQ(g_bBoardDrawn, 0);
 }
 
 TEST(Claims, ColumnsAreClaimedAtTheirTopCell) {

@@ -1,15 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "board/layout.h"
+#include <string>
+#include <vector>
+
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
 #include "support/board_mouse.h"
-#include "support/board_pictures.h"
 #include "support/board_setup.h"
+#include "support/board_stand_in.h"
+#include "support/computer_stand_in.h"
 #include "support/dice_control.h"
-#include "support/displayless_main_window.h"
 #include "support/game_snapshot.h"
 #include "support/throw_recorder.h"
 
@@ -36,7 +38,7 @@ class TurnMouseTest : public ::testing::Test {
     }
   }
 
-  DisplaylessMainWindow window;
+  BoardStandIn display;
   BoardMouse mouse;
   ThrowRecorder recorder;
 };
@@ -105,10 +107,10 @@ TEST_F(TurnMouseTest, AWholeGameBetweenTwoPeople) {
 
   // From now on the board ignores every input.
   const GameSnapshot over;
-  window.ResetPresents();
+  display.ResetFrames();
   EveryKindOfInput();
   EXPECT_TRUE(over == GameSnapshot());
-  EXPECT_EQ(window.Presents(), 0);
+  EXPECT_EQ(display.Frames(), 0);
 }
 
 TEST_F(TurnMouseTest, ABustLosesTheWhitePegsAndPassesTheTurn) {
@@ -212,14 +214,14 @@ TEST_F(TurnMouseTest, ADoubleClickArrivesAsPressReleaseDoubleClickRelease) {
 TEST_F(TurnMouseTest, AHeldButtonIsCancelledByLeavingBothButtons) {
   SetDice(2, 3, 4, 5);
   mouse.PlayPair(0, 1);
-  window.ResetPresents();
+  display.ResetFrames();
   mouse.Press(kRollPoint);
   EXPECT_EQ(g_bRollPressed, 1);
-  EXPECT_EQ(window.Presents(), 1);  // the pressed picture, not a whole repaint
-  mouse.Move({kRollArea.right, kRollArea.bottom});
-  mouse.Move({kStopArea.left, kStopArea.top});  // over STOP: still held
+  EXPECT_EQ(display.Frames(), 1);  // the pressed picture, not a whole repaint
+  mouse.Move(kRollPoint);
+  mouse.Move(kStopPoint);  // over STOP: still held
   EXPECT_EQ(g_bRollPressed, 1);
-  mouse.Move({kRollArea.right + 1, kRollArea.bottom});
+  mouse.Move(kBoardPoint);
   EXPECT_EQ(g_bRollPressed, 0);
   mouse.Move(kRollPoint);  // coming back does not press again
   EXPECT_EQ(g_bRollPressed, 0);
@@ -249,21 +251,19 @@ TEST_F(TurnMouseTest, AHeldButtonIsCancelledByLeavingBothButtons) {
   EXPECT_EQ(g_bStopPressed, 0);
 }
 
-TEST_F(TurnMouseTest, TheButtonPicturesGoOnTheScreenAtOnce) {
-  // Does the main window show this picture of the strip at this place?
-  const auto shows = [&](int pictureX, CPoint place) {
-    return ButtonShown(window.Surface(), place) == ButtonPicture(pictureX);
+TEST_F(TurnMouseTest, TheButtonPicturesGoUpAtOnce) {
+  // What STOP and ROLL show, in that order.
+  const auto shown = [&] {
+    return std::string{display.Shown(BoardButton::kStop), display.Shown(BoardButton::kRoll)};
   };
   SetDice(2, 3, 4, 5);
   mouse.PlayPair(0, 1);
   mouse.Press(kStopPoint);
-  EXPECT_TRUE(shows(kStopPressedPicture, kStopButtonPlace));
+  EXPECT_EQ(shown(), "PL");
   mouse.Move(kBoardPoint);
-  EXPECT_TRUE(shows(kStopLivePicture, kStopButtonPlace));
-  EXPECT_TRUE(shows(kRollLivePicture, kRollButtonPlace));
+  EXPECT_EQ(shown(), "LL");
   mouse.Press(kRollPoint);
-  EXPECT_TRUE(shows(kRollPressedPicture, kRollButtonPlace));
-  EXPECT_TRUE(shows(kStopLivePicture, kStopButtonPlace));
+  EXPECT_EQ(shown(), "LP");
 }
 
 TEST_F(TurnMouseTest, AFirstThrowWithNoPairSkipsTheSeat) {
@@ -285,28 +285,27 @@ TEST_F(TurnMouseTest, AFirstThrowWithNoPairSkipsTheSeat) {
   EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
 }
 
-TEST_F(TurnMouseTest, APersonsStopRunsTheComputersWholeTurnInsideTheRelease) {
+TEST_F(TurnMouseTest, TheComputerIsHandedTheMoveInsideTheReleaseAndThePress) {
+  ComputerStandIn computer;
   g_nPlayers = 3;
   g_nPlayerType[2] = kComputerSeat;
   g_nCurrentPlayer = 1;
   SetDice(3, 4, 1, 1);
   mouse.PlayPair(0, 1);
-  int computerFrames = 0;
-  window.OnPresent([&] { computerFrames += g_nCurrentPlayer == 2 ? 1 : 0; });
-  mouse.Click(kStopPoint);
-  EXPECT_GT(computerFrames, 0);
-  EXPECT_GT(recorder.RollsAgainBy(2), 0);
-  EXPECT_EQ(g_nCurrentPlayer, 0);
-  EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 0);
-  EXPECT_EQ(g_bPairPlayed, 0);
-  EXPECT_TRUE(g_WhitePegs.CanMove());
+  mouse.Press(kStopPoint);
+  EXPECT_TRUE(computer.SeatsHandedOver().empty());
+  mouse.Release(kStopPoint);
+  EXPECT_EQ(computer.SeatsHandedOver(), std::vector<int>{2});
+  EXPECT_EQ(g_nProgress[1][7], 1);
 
-  // With seat 0 a computer too, its turn runs inside a press as well.
-  g_nPlayerType[0] = kComputerSeat;
-  const std::size_t before = recorder.Throws().size();
+  // A computer still to move is handed the move first by every press.
   mouse.Press(kBoardPoint);
-  EXPECT_GT(recorder.Throws().size(), before);
-  EXPECT_EQ(g_nCurrentPlayer, 1);
+  EXPECT_EQ(computer.SeatsHandedOver(), (std::vector<int>{2, 2}));
+
+  // A person to move is never handed over.
+  g_nCurrentPlayer = 0;
+  mouse.Click(kBoardPoint);
+  EXPECT_EQ(computer.SeatsHandedOver().size(), 2u);
 }
 
 TEST_F(TurnMouseTest, AStopThatClaimsTheLastColumnWithoutAWinnerEndsTheGame) {

@@ -9,8 +9,8 @@
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
 #include "support/board_setup.h"
+#include "support/board_stand_in.h"
 #include "support/dice_control.h"
-#include "support/displayless_main_window.h"
 #include "support/throw_recorder.h"
 
 namespace {
@@ -22,7 +22,7 @@ class TurnPassingTest : public ::testing::Test {
     SeedRandom(3);
   }
 
-  DisplaylessMainWindow window;
+  BoardStandIn display;
   ThrowRecorder recorder;
 };
 
@@ -81,7 +81,7 @@ TEST_F(TurnPassingTest, EveryColumnClaimedAndNobodyWinning) {
   g_nCurrentPlayer = 3;
   // Whether each frame shows the ending.
   std::vector<int> endingShown;
-  window.OnPresent([&] { endingShown.push_back(g_bNoWinner); });
+  display.OnFrame([&] { endingShown.push_back(g_bNoWinner); });
   NextPlayer();
   EXPECT_EQ(g_bNoWinner, 1);
   EXPECT_EQ(g_nWinner, 0);

@@ -8,7 +8,6 @@
 
 #include "game/game_state.h"
 #include "support/dice_control.h"
-#include "support/displayless_main_window.h"
 #include "support/game_snapshot.h"
 
 namespace {

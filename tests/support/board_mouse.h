@@ -2,13 +2,16 @@
 // moves at board points, handed to the turn controller as the board view does.
 #pragma once
 
-#include "board/layout.h"
 #include "game/turn_controller.h"
 #include "platform/types.h"
 
 // The middle of a die's place, of each button, and a point on the board that
-// is on neither a die nor a button.
-CPoint DiePoint(int die);
+// is on neither a die nor a button. The board's own display finds them where
+// the board stand-in does.
+constexpr CPoint kDiePoints[4] = {{36, 37}, {441, 38}, {37, 440}, {440, 440}};
+constexpr CPoint DiePoint(int die) {
+  return kDiePoints[die];
+}
 constexpr CPoint kStopPoint = {17, 238};
 constexpr CPoint kRollPoint = {460, 238};
 constexpr CPoint kBoardPoint = {240, 120};

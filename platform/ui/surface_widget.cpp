@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
-#include <algorithm>
 #include <chrono>
 #include <cmath>
 
@@ -16,8 +15,9 @@
 
 namespace {
 
-// About sixty frames a second.
-std::chrono::nanoseconds g_frame{1'000'000'000 / 60};
+// The least time a frame of an animation stays on the screen: one refresh of
+// a common display.
+constexpr std::chrono::nanoseconds kFrame{1'000'000'000 / 60};
 
 // A key pressed with no Ctrl, Alt or Meta, as its virtual-key code; 0 for the
 // keys that have none here.
@@ -40,10 +40,6 @@ UINT VirtualKeyOf(const QKeyEvent* event) {
 }
 
 }  // namespace
-
-void SetFramePacing(std::chrono::nanoseconds frame) {
-  g_frame = std::max(frame, std::chrono::nanoseconds{0});
-}
 
 CPoint SurfacePointAt(QPointF logical, qreal devicePixelRatio, int scale) {
   const qreal perSurfacePixel = scale / devicePixelRatio;
@@ -94,9 +90,11 @@ void CSurfaceWidget::Present() {
   if (!isVisible()) {
     return;
   }
-  if (m_sinceFrame.isValid()) {
+  // Frames are paced only where the animation pauses between them: with no
+  // pause (nobody watching, or the window closing) each goes up at once.
+  if (m_sinceFrame.isValid() && FramePauseLength().count() > 0) {
     const auto shown = std::chrono::nanoseconds{m_sinceFrame.nsecsElapsed()};
-    PauseAnswering(g_frame - shown, [this] { return !isVisible(); });
+    PauseAnswering(kFrame - shown, [this] { return !isVisible(); });
     // The window may have been closed while we waited.
     if (!isVisible()) {
       return;

@@ -14,10 +14,6 @@
 // The surface pixel under a point given in the widget's logical coordinates.
 CPoint SurfacePointAt(QPointF logical, qreal devicePixelRatio, int scale);
 
-// The least time a presented frame stays on the screen: one refresh of a
-// common display. Tests, which nobody watches, set it to zero.
-void SetFramePacing(std::chrono::nanoseconds frame);
-
 class CSurfaceWidget : public QWidget, public CWndScreen {
  public:
   // What the widget asks of the window whose surface it shows.

@@ -68,7 +68,7 @@ TEST_F(InputHoldTest, ACloseDuringAThrowEndsItWithoutFrames) {
   PaintCounter paints(m_pSurface);
   int paintsAtClose = -1;
   bool visibleAfterClose = true;
-  QTimer::singleShot(10, [&] {
+  QTimer::singleShot(40, [&] {
     Window()->close();
     paintsAtClose = paints.Count();
     visibleAfterClose = Window()->isVisible();

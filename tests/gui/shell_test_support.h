@@ -88,7 +88,6 @@ class ShellTest : public ::testing::Test {
   void SetUp() override {
     ResetGameState();
     SetFramePause(std::chrono::milliseconds{0});
-    SetFramePacing(std::chrono::nanoseconds{0});
   }
   void TearDown() override {
     WinHelp(nullptr, QString(), HELP_QUIT);

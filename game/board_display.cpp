@@ -1,13 +1,13 @@
 #include "game/board_display.h"
 
+#include <utility>
+
 namespace {
 CBoardDisplay* g_pBoardDisplay = nullptr;
 }
 
 CBoardDisplay* SetBoardDisplay(CBoardDisplay* pDisplay) {
-  CBoardDisplay* previous = g_pBoardDisplay;
-  g_pBoardDisplay = pDisplay;
-  return previous;
+  return std::exchange(g_pBoardDisplay, pDisplay);
 }
 
 CBoardDisplay* BoardDisplay() {

@@ -1,13 +1,13 @@
 #include "game/computer_hand_over.h"
 
+#include <utility>
+
 namespace {
 CComputerToMove* g_pComputerToMove = nullptr;
 }
 
 CComputerToMove* SetComputerToMove(CComputerToMove* pComputer) {
-  CComputerToMove* previous = g_pComputerToMove;
-  g_pComputerToMove = pComputer;
-  return previous;
+  return std::exchange(g_pComputerToMove, pComputer);
 }
 
 void HandOverToComputer() {

@@ -1,13 +1,13 @@
 #include "game/play_observer.h"
 
+#include <utility>
+
 namespace {
 CPlayObserver* g_pPlayObserver = nullptr;
 }
 
 CPlayObserver* SetPlayObserver(CPlayObserver* pObserver) {
-  CPlayObserver* previous = g_pPlayObserver;
-  g_pPlayObserver = pObserver;
-  return previous;
+  return std::exchange(g_pPlayObserver, pObserver);
 }
 
 void ReportThrow(ThrowKind kind, bool bPlayable) {

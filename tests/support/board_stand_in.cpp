@@ -6,9 +6,10 @@
 
 namespace {
 
+// In 64 bits: odd input reaches the ends of the int range.
 bool Near(CPoint point, CPoint place) {
-  return std::abs(point.x - place.x) <= BoardStandIn::kReach &&
-         std::abs(point.y - place.y) <= BoardStandIn::kReach;
+  return std::llabs(static_cast<long long>(point.x) - place.x) <= BoardStandIn::kReach &&
+         std::llabs(static_cast<long long>(point.y) - place.y) <= BoardStandIn::kReach;
 }
 
 }  // namespace

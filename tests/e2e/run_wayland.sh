@@ -8,11 +8,7 @@
 #
 #   run_wayland.sh PROGRAM BITMAP_FOLDER
 set -u
-program=$1
-bitmaps=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
-source "$here/scenarios.sh"
+source "$(dirname "$0")/scenarios.sh" "$@"
 platform=wayland
 
 require_tools weston Xvfb weston-simple-shm xdotool xwininfo import convert compare

@@ -8,11 +8,7 @@
 #
 #   run_x11.sh PROGRAM BITMAP_FOLDER
 set -u
-program=$1
-bitmaps=$2
-here=$(cd "$(dirname "$0")" && pwd)
-source "$here/lib.sh"
-source "$here/scenarios.sh"
+source "$(dirname "$0")/scenarios.sh" "$@"
 platform=x11
 
 require_tools Xvfb xdotool xwininfo xprop xev openbox import convert compare

@@ -1,7 +1,10 @@
 # The end-to-end scenarios both window systems run, a player's view of the
 # game: each starts the program, plays through the mouse and the keyboard as a
-# person would, and checks the board's pixels. Sourced after lib.sh; `program`
-# is the program to run.
+# person would, and checks the board's pixels. Sourced with the runner's
+# arguments, PROGRAM and BITMAP_FOLDER; brings lib.sh with it.
+program=$1
+bitmaps=$2
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 # A person's turns and the buttons: a pair, ROLL held and cancelled, ROLL,
 # a second pair, STOP, F2, and Game > Exit.

@@ -27,7 +27,6 @@ class DisplaylessMainWindow : public CWndScreen {
   CWnd& Frame() { return m_frame; }
   const QImage& Surface() const { return *m_frame.ClientSurface(); }
   int Presents() const { return m_nPresents; }
-  void ResetPresents() { m_nPresents = 0; }
 
  private:
   CWinApp m_app;

@@ -6,6 +6,7 @@
 // when it moves a peg too; it never opens a new column.
 #include <algorithm>
 
+#include "ai/computer_pace.h"
 #include "ai/computer_player.h"
 #include "game/dice.h"
 #include "game/game_state.h"
@@ -61,7 +62,11 @@ void ShowDie(int die) {
   RepaintNow();
 }
 
-void UseDice(int first, int second) {
+// The pair's dice shown black, then played: they go blank as the peg moves.
+void ShowPair(int first, int second) {
+  ShowDie(first);
+  ShowDie(second);
+  HoldStep(PaceStep::kChosenDice);
   for (const int die : {first, second}) {
     g_Dice[die].m_nValue = 0;
     g_Dice[die].m_bSelected = 0;
@@ -155,10 +160,9 @@ void CComputerPlayer::ShowMove(int column, const int sums[6], int nPairs) {
       if (sums[kPairings[pairing][0]] == column) {
         const int* dice = kPairingShown[pairing];
         for (int pair = 0; pair < 2; ++pair) {
-          ShowDie(dice[2 * pair]);
-          ShowDie(dice[2 * pair + 1]);
-          UseDice(dice[2 * pair], dice[2 * pair + 1]);
+          ShowPair(dice[2 * pair], dice[2 * pair + 1]);
           RepaintNow();
+          HoldStep(PaceStep::kPlayedPair);
         }
         return;
       }
@@ -167,11 +171,10 @@ void CComputerPlayer::ShowMove(int column, const int sums[6], int nPairs) {
   }
   for (int pair = 0; pair < 6; ++pair) {
     if (sums[pair] == column) {
-      ShowDie(kPairShown[pair][0]);
-      ShowDie(kPairShown[pair][1]);
-      UseDice(kPairShown[pair][0], kPairShown[pair][1]);
+      ShowPair(kPairShown[pair][0], kPairShown[pair][1]);
       g_bPairPlayed = 1;
       RepaintNow();
+      HoldStep(PaceStep::kPlayedPair);
       return;
     }
   }

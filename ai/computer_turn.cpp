@@ -1,8 +1,10 @@
 // The computer's turn: the driver, the stop-or-roll decision and the two
 // buttons it presses.
+#include "ai/computer_pace.h"
 #include "ai/computer_player.h"
 #include "game/board_display.h"
 #include "game/computer_hand_over.h"
+#include "game/dice.h"
 #include "game/game_state.h"
 #include "game/turn_controller.h"
 #include "game/white_pegs.h"
@@ -28,6 +30,17 @@ bool NoComputerCanEverStop() {
   return AllSeatsComputers() && OpenColumnCount() < 3 && SeatWithWinningClaims() < 0;
 }
 
+// The move of the throw on the table has been made: its played dice are
+// blank. A fresh throw shows four faces.
+bool MoveMadeOnThisThrow() {
+  for (const CDie& die : g_Dice) {
+    if (die.m_nValue == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 void DoubleRollAgainOdds() {
   if (g_nRollAgainOdds <= kRandomMax) {
     g_nRollAgainOdds *= 2;
@@ -37,6 +50,7 @@ void DoubleRollAgainOdds() {
 }  // namespace
 
 void PlayComputerTurns() {
+  ClearYieldRequest();
   CComputerPlayer player;
   for (;;) {
     if (IsGameOver()) {
@@ -46,10 +60,20 @@ void PlayComputerTurns() {
       EndGameWithoutWinner();
       return;
     }
-    if (g_WhitePegs.Get(0, kGetCount) == 0) {
-      player.ChooseFirstMove();
-    } else {
-      player.ChooseMove();
+    // A play that yielded after its move goes on at the decision.
+    if (!MoveMadeOnThisThrow()) {
+      HoldStep(PaceStep::kSettledThrow);
+      if (ComputerAskedToYield()) {
+        return;
+      }
+      if (g_WhitePegs.Get(0, kGetCount) == 0) {
+        player.ChooseFirstMove();
+      } else {
+        player.ChooseMove();
+      }
+      if (ComputerAskedToYield()) {
+        return;
+      }
     }
     if (g_WhitePegs.Get(0, kGetCount) == 3) {
       if (DrawRandom() % g_nRollAgainOdds == 1) {
@@ -80,7 +104,8 @@ void InstallComputerPlayer() {
 
 void CComputerPlayer::RollAgain() {
   ShowButtonPressed(BoardButton::kRoll);
-  // The pressed picture stays in view for the time of one repaint.
+  HoldStep(PaceStep::kButtonPressed);
+  // The pressed picture stays in view until this repaint.
   RepaintNow();
   ShowBothButtonsLive();
   ThrowAgain();
@@ -88,6 +113,7 @@ void CComputerPlayer::RollAgain() {
 
 void CComputerPlayer::StopTurn() {
   ShowButtonPressed(BoardButton::kStop);
+  HoldStep(PaceStep::kButtonPressed);
   ShowBothButtonsLive();
   m_bStopped = 1;
   StopAndPassTurn();

@@ -30,6 +30,7 @@ BoardAccessible::BoardAccessible(CSurfaceWidget* board)
     add(Kind::kColumn, column);
   }
   add(Kind::kBanner, 0);
+  add(Kind::kMessage, 0);
 }
 
 BoardAccessible::~BoardAccessible() {
@@ -58,9 +59,11 @@ int BoardAccessible::indexOfChild(const QAccessibleInterface* part) const {
   return -1;
 }
 
+// The message lies over the columns: the last part listed is the top one.
 QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
-  for (int i = 0; i < childCount(); ++i) {
-    if (QAccessibleInterface* part = child(i); part->rect().contains(x, y)) {
+  for (int i = childCount() - 1; i >= 0; --i) {
+    QAccessibleInterface* part = child(i);
+    if (!part->state().invisible && part->rect().contains(x, y)) {
       return part;
     }
   }

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QWindow>
 
+#include "app/board_message.h"
 #include "app/board_words.h"
 #include "board/layout.h"
 #include "game/dice.h"
@@ -78,6 +79,8 @@ QString BoardPartAccessible::text(QAccessible::Text t) const {
         return ColumnName(m_nNumber);
       case Kind::kBanner:
         return BannerText();
+      case Kind::kMessage:
+        return BoardMessageText();
     }
   }
   if (t == QAccessible::Description) {
@@ -90,6 +93,7 @@ QString BoardPartAccessible::text(QAccessible::Text t) const {
         return ColumnDescription(m_nNumber);
       case Kind::kDie:
       case Kind::kBanner:
+      case Kind::kMessage:
         break;
     }
   }
@@ -119,6 +123,9 @@ QRect BoardPartAccessible::rect() const {
     case Kind::kBanner:
       area = QRect(kBannerPlace.x, kBannerPlace.y, kBannerWidth, kBannerHeight);
       break;
+    case Kind::kMessage:
+      area = BoardMessageArea();
+      break;
   }
   const QRect shown =
       m_pBoard->LogicalRect(area.translated(CFrameWnd::kViewEdge, CFrameWnd::kViewEdge));
@@ -132,6 +139,8 @@ QAccessible::Role BoardPartAccessible::role() const {
     case Kind::kRoll:
     case Kind::kStop:
       return QAccessible::PushButton;
+    case Kind::kMessage:
+      return QAccessible::AlertMessage;
     case Kind::kColumn:
     case Kind::kBanner:
       break;
@@ -154,6 +163,10 @@ QAccessible::State BoardPartAccessible::state() const {
     case Kind::kColumn:
     case Kind::kBanner:
       state.readOnly = true;
+      break;
+    case Kind::kMessage:
+      state.readOnly = true;
+      state.invisible = BoardMessageText().isEmpty();
       break;
   }
   return state;
@@ -197,6 +210,7 @@ int BoardPartAccessible::Key() const {
       return Qt::Key_S;
     case Kind::kColumn:
     case Kind::kBanner:
+    case Kind::kMessage:
       break;
   }
   return 0;

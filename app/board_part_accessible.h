@@ -1,8 +1,8 @@
 // One part of the board as a screen reader sees it: a die (a check box,
 // checked while chosen), ROLL or STOP (push buttons), a column or the banner
-// (labels). A part reads the game state whenever it is asked, so it is never
-// out of date; the dice and the buttons have a press action that does what
-// their key does.
+// (labels), or the message of what just happened (an alert). A part reads the game state whenever
+// it is asked, so it is never out of date; the dice and the buttons have a press action that does
+// what their key does.
 #pragma once
 
 #include <QAccessibleActionInterface>
@@ -13,7 +13,7 @@ class CSurfaceWidget;
 
 class BoardPartAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
  public:
-  enum class Kind { kDie, kRoll, kStop, kColumn, kBanner };
+  enum class Kind { kDie, kRoll, kStop, kColumn, kBanner, kMessage };
 
   // The die 0 … 3 or the column 2 … 12 of that kind; 0 for the others.
   BoardPartAccessible(CSurfaceWidget* board, Kind kind, int number);

@@ -1,6 +1,9 @@
 #include "app/main_frame.h"
 
+#include "ai/computer_pace.h"
 #include "app/board_keys.h"
+#include "app/board_message.h"
+#include "app/computer_watch.h"
 #include "app/varnel_app.h"
 #include "app/varnel_view.h"
 #include "game/game_state.h"
@@ -13,9 +16,24 @@
 namespace {
 
 constexpr CommandMapEntry<CMainFrame> kFrameCommands[] = {
-    {ID_FILE_NEW, &CMainFrame::OnFileNew},        {ID_HELP_FINDER, &CMainFrame::OnHelpTopics},
-    {ID_HELP, &CMainFrame::OnHelpTopics},         {ID_CONTEXT_HELP, &CMainFrame::OnHelpTopics},
+    {ID_FILE_NEW, &CMainFrame::OnFileNew},
+    {ID_HELP_FINDER, &CMainFrame::OnHelpTopics},
+    {ID_HELP, &CMainFrame::OnHelpTopics},
+    {ID_CONTEXT_HELP, &CMainFrame::OnHelpTopics},
     {ID_DEFAULT_HELP, &CMainFrame::OnHelpTopics},
+    {ID_OPTIONS_SPEED_SLOW, &CMainFrame::OnSpeedSlow},
+    {ID_OPTIONS_SPEED_NORMAL, &CMainFrame::OnSpeedNormal},
+    {ID_OPTIONS_SPEED_FAST, &CMainFrame::OnSpeedFast},
+};
+
+// Each speed's command.
+constexpr struct {
+  UINT nID;
+  GameSpeed speed;
+} kSpeedCommands[] = {
+    {ID_OPTIONS_SPEED_SLOW, GameSpeed::kSlow},
+    {ID_OPTIONS_SPEED_NORMAL, GameSpeed::kNormal},
+    {ID_OPTIONS_SPEED_FAST, GameSpeed::kFast},
 };
 
 }  // namespace
@@ -30,6 +48,13 @@ std::optional<QPoint> CMainFrame::WindowOrigin(QSize screen, QSize outer) const 
 }
 
 BOOL CMainFrame::OnCommand(UINT nID) {
+  DismissBoardMessage();
+  const BOOL handled = RouteCommand(nID);
+  ResumeYieldedComputer();
+  return handled;
+}
+
+BOOL CMainFrame::RouteCommand(UINT nID) {
   if (auto* view = static_cast<CVarnelView*>(GetActiveView());
       view != nullptr && view->OnViewCommand(nID)) {
     return TRUE;
@@ -56,7 +81,44 @@ void CMainFrame::OnHelpTopics() {
   WinHelp(GetSafeHwnd(), QString::fromLatin1(kHelpFile), HELP_FINDER);
 }
 
+void CMainFrame::OnSpeedSlow() {
+  g_speed = GameSpeed::kSlow;
+}
+
+void CMainFrame::OnSpeedNormal() {
+  g_speed = GameSpeed::kNormal;
+}
+
+void CMainFrame::OnSpeedFast() {
+  g_speed = GameSpeed::kFast;
+}
+
+bool CMainFrame::IsChecked(UINT nID) const {
+  for (const auto& command : kSpeedCommands) {
+    if (command.nID == nID) {
+      return command.speed == g_speed;
+    }
+  }
+  return false;
+}
+
+bool CMainFrame::RunsDuringPlay(UINT nID) const {
+  for (const auto& command : kSpeedCommands) {
+    if (command.nID == nID) {
+      return true;
+    }
+  }
+  return false;
+}
+
+void CMainFrame::OnYieldRequest() {
+  YieldComputer();
+}
+
 void CMainFrame::OnViewMessage(UINT message, UINT nFlags, CPoint point) {
+  if (message == WM_LBUTTONDOWN) {
+    DismissBoardMessage();
+  }
   if (auto* view = static_cast<CVarnelView*>(GetActiveView())) {
     view->OnMouseMessage(message, nFlags, point);
   }

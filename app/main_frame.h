@@ -27,6 +27,10 @@ class CMainFrame : public CFrameWnd {
   void OnFileNew();
   // Help > Help Topics, F1 and the other help requests.
   void OnHelpTopics();
+  // Options > Speed: how long the computer's steps stay on the board.
+  void OnSpeedSlow();
+  void OnSpeedNormal();
+  void OnSpeedFast();
 
  protected:
   std::optional<QPoint> WindowOrigin(QSize screen, QSize outer) const override;
@@ -34,7 +38,12 @@ class CMainFrame : public CFrameWnd {
   // A board key reaches the view as the mouse messages it stands for.
   void OnViewKeyDown(UINT nChar) override;
   void OnClose() override;
+  void OnYieldRequest() override;
+  bool IsChecked(UINT nID) const override;
+  // The speed can change while the computer plays; it plays on at the new pace.
+  bool RunsDuringPlay(UINT nID) const override;
 
  private:
+  BOOL RouteCommand(UINT nID);
   BOOL OnFrameCommand(UINT nID);
 };

@@ -7,6 +7,8 @@
 namespace {
 
 constexpr UINT kSeparator = 0;
+// The id of an item that opens a submenu: the submenu's items send the commands.
+constexpr UINT kSubmenu = 0;
 
 constexpr MenuItem kGameItems[] = {
     {"&New\tF2", ID_FILE_NEW},
@@ -14,10 +16,18 @@ constexpr MenuItem kGameItems[] = {
     {"E&xit", ID_APP_EXIT},
 };
 
+constexpr MenuItem kSpeedItems[] = {
+    {"&Slow", ID_OPTIONS_SPEED_SLOW, {}, true},
+    {"&Normal", ID_OPTIONS_SPEED_NORMAL, {}, true},
+    {"&Fast", ID_OPTIONS_SPEED_FAST, {}, true},
+};
+
 constexpr MenuItem kOptionsItems[] = {
     {"&Number of Columns", ID_OPTIONS_COLUMNS},
     {"&Players", ID_OPTIONS_PLAYERS},
     {"Number of Players", ID_OPTIONS_NUM_PLAYERS},
+    {"", kSeparator},
+    {"&Speed", kSubmenu, kSpeedItems},
 };
 
 constexpr MenuItem kHelpItems[] = {

@@ -6,6 +6,8 @@
 #include "ai/computer_player.h"
 #include "app/about_dlg.h"
 #include "app/board_accessible.h"
+#include "app/board_message.h"
+#include "app/computer_watch.h"
 #include "app/help_book.h"
 #include "app/main_frame.h"
 #include "app/main_menu.h"
@@ -41,6 +43,8 @@ BOOL CVarnelApp::InitInstance() {
   // The rules paint the board and hand the move to the computer through these.
   InstallMainWindowBoard();
   InstallComputerPlayer();
+  InstallComputerWatch();
+  InstallBoardMessages();
   SetHelpDirectories(ProgramHelpDirectories());
   InstallBoardAccessibility();
   FrameResources resources{QString::fromLatin1(kMainWindowTitle), MainMenu(), MainAccelerators(),

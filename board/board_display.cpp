@@ -5,6 +5,7 @@
 #include "board/painter.h"
 #include "platform/bitmap.h"
 #include "platform/dc.h"
+#include "platform/frame_pause.h"
 #include "platform/win_app.h"
 #include "platform/wnd.h"
 
@@ -86,6 +87,10 @@ BoardButton CMainWindowBoard::ButtonAt(CPoint point) const {
     return BoardButton::kStop;
   }
   return kRollArea.Contains(point) ? BoardButton::kRoll : BoardButton::kNone;
+}
+
+void CMainWindowBoard::Hold(std::chrono::milliseconds length, const std::function<bool()>& done) {
+  HoldFrame(length, done);
 }
 
 void InstallMainWindowBoard() {

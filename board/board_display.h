@@ -12,6 +12,7 @@ class CMainWindowBoard : public CBoardDisplay {
   void ShowBothButtonsLive() override;
   int DieAt(CPoint point) const override;
   BoardButton ButtonAt(CPoint point) const override;
+  void Hold(std::chrono::milliseconds length, const std::function<bool()>& done) override;
 };
 
 // Installs one CMainWindowBoard for the rest of the run.

@@ -4,6 +4,9 @@
 // point lies on a die or a button.
 #pragma once
 
+#include <chrono>
+#include <functional>
+
 #include "platform/types.h"
 
 enum class BoardButton { kNone, kStop, kRoll };
@@ -21,6 +24,9 @@ class CBoardDisplay {
   virtual int DieAt(CPoint point) const = 0;
   // The button whose area holds a board point.
   virtual BoardButton ButtonAt(CPoint point) const = 0;
+  // Keeps what is shown on the board for a while, or until `done` says so,
+  // so that a watcher can follow a step of play.
+  virtual void Hold(std::chrono::milliseconds length, const std::function<bool()>& done) = 0;
 };
 
 // Installs the display (null removes it); returns the one installed before.

@@ -3,6 +3,7 @@
 #include "game/board_display.h"
 #include "game/computer_hand_over.h"
 #include "game/dice.h"
+#include "game/play_events.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
 
@@ -37,6 +38,7 @@ int ClaimedCount(int seat) {
 }
 
 void NewGame() {
+  ReportPlayEvent({PlayEventKind::kNewGame, -1});
   g_WhitePegs.Clear();
   g_nWinner = 0;
   g_bNoWinner = 0;

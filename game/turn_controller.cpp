@@ -20,6 +20,24 @@ void PlayComputerIfItsTurn() {
   }
 }
 
+// A computer that yielded in the middle of its turn (for a command made
+// while it played) leaves its white pegs or its played dice on the board;
+// the board is its own until it plays on.
+bool ComputerTurnUnderway() {
+  if (g_nPlayerType[g_nCurrentPlayer] != kComputerSeat) {
+    return false;
+  }
+  if (g_WhitePegs.Get(0, kGetCount) > 0) {
+    return true;
+  }
+  for (const CDie& die : g_Dice) {
+    if (die.m_nValue == 0) {
+      return true;
+    }
+  }
+  return false;
+}
+
 // Both buttons back to live, neither held.
 void ReleaseButtons() {
   ShowBothButtonsLive();
@@ -44,7 +62,7 @@ void PressOnBoard(CPoint point) {
   // Every press moves the computer on first: an all-computer game advances
   // one stop per press.
   PlayComputerIfItsTurn();
-  if (IsGameOver()) {
+  if (IsGameOver() || ComputerTurnUnderway()) {
     return;
   }
   if (ButtonsLive()) {

@@ -1,5 +1,6 @@
 #include "game/dice.h"
 #include "game/game_state.h"
+#include "game/play_events.h"
 #include "game/play_observer.h"
 #include "game/turn_controller.h"
 #include "game/white_pegs.h"
@@ -31,6 +32,9 @@ void NextPlayer() {
       }
       return;
     }
+    if (!IsGameOver()) {
+      ReportPlayEvent({PlayEventKind::kNoPlay, g_nCurrentPlayer});
+    }
     g_WhitePegs.Clear();
   }
 }
@@ -43,6 +47,7 @@ void CheckWinner() {
   if (seat >= 0) {
     g_nWinner = seat + 1;
     RepaintNow();
+    ReportPlayEvent({PlayEventKind::kWin, seat});
   }
 }
 
@@ -68,6 +73,7 @@ int OpenColumnCount() {
 void EndGameWithoutWinner() {
   g_bNoWinner = 1;
   RepaintNow();
+  ReportPlayEvent({PlayEventKind::kNoWinner, -1});
 }
 
 bool ThrowAgain() {
@@ -78,14 +84,38 @@ bool ThrowAgain() {
   const bool playable = g_WhitePegs.CanMove();
   ReportThrow(ThrowKind::kRollAgain, playable);
   if (!playable) {
+    ReportPlayEvent({PlayEventKind::kBust, g_nCurrentPlayer});
     g_WhitePegs.Clear();
     NextPlayer();
   }
   return playable;
 }
 
+namespace {
+
+// Bit c set for each column c the seat has claimed.
+unsigned ClaimedColumns(int seat) {
+  unsigned columns = 0;
+  for (int column = 2; column <= 12; ++column) {
+    if (HasClaimed(seat, column)) {
+      columns |= 1U << column;
+    }
+  }
+  return columns;
+}
+
+}  // namespace
+
 void StopAndPassTurn() {
+  const int seat = g_nCurrentPlayer;
+  // Only a listener wants the claims; unseen play skips the count.
+  const unsigned before = HasPlayListener() ? ClaimedColumns(seat) : 0;
   g_WhitePegs.Commit();
+  if (HasPlayListener()) {
+    if (const unsigned claimed = ClaimedColumns(seat) & ~before; claimed != 0) {
+      ReportPlayEvent({PlayEventKind::kClaim, seat, claimed});
+    }
+  }
   g_WhitePegs.Clear();
   NextPlayer();
 }

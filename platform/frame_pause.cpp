@@ -25,6 +25,13 @@ void FramePause() {
   PauseAnswering(g_framePause, [] { return g_framePause.count() == 0; });
 }
 
+void HoldFrame(std::chrono::milliseconds length, const std::function<bool()>& done) {
+  if (g_framePause.count() == 0 || length.count() <= 0) {
+    return;
+  }
+  PauseAnswering(length, [&done] { return g_framePause.count() == 0 || (done && done()); });
+}
+
 void PauseAnswering(std::chrono::nanoseconds length, const std::function<bool()>& done) {
   if (QCoreApplication::instance() == nullptr) {
     std::this_thread::sleep_for(length);

@@ -13,6 +13,11 @@ std::chrono::milliseconds FramePauseLength();
 // as it is set to zero meanwhile (the window closed).
 void FramePause();
 
+// Keeps the frame on the screen for `length`, or until `done` says so; like
+// FramePause it holds nothing where frames are not paused (no delay set, or
+// the window closed meanwhile).
+void HoldFrame(std::chrono::milliseconds length, const std::function<bool()>& done);
+
 // The one wait loop of the program: waits up to `length`, or until `done` says
 // so, answering the window system all the while (exposes, the compositor's
 // pings, close requests). User input that arrives meanwhile is held by the

@@ -36,4 +36,6 @@ class ManualRadioButton : public QRadioButton {
 
  protected:
   void nextCheckState() override {}
+  // The arrow keys belong to the dialog, which moves within the group.
+  void keyPressEvent(QKeyEvent* event) override;
 };

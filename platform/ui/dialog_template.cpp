@@ -58,7 +58,7 @@ unsigned ToFlags(const QJsonValue& value) {
       {"tabstop", kTabStop},
       {"manual", kManual},
       {"noprefix", kNoPrefix},
-      {"group", 0},
+      {"group", kGroup},
       {"left", 0},
       {"vcenter", 0},
   };

@@ -34,14 +34,15 @@ enum class DialogControlKind {
   kIcon,        // "icon": the program's icon at its natural size; "rect" gives the place only
 };
 
-// Control flags, as bits. A template may also name "group" (first control of
-// a group), "left" (text left-aligned) and "vcenter" (text vertically
-// centred): they describe what every control here does anyway.
+// Control flags, as bits. A template may also name "left" (text
+// left-aligned) and "vcenter" (text vertically centred): they describe what
+// every control here does anyway.
 enum DialogControlFlag : unsigned {
   kDefaultButton = 1u << 0,  // "default": the button Enter presses
   kTabStop = 1u << 1,        // "tabstop": reached by Tab
   kManual = 1u << 2,         // "manual": a radio button that never checks itself
   kNoPrefix = 1u << 3,       // "noprefix": '&' is shown as it stands
+  kGroup = 1u << 4,          // "group": starts a group; arrow keys move among its radio buttons
 };
 
 struct DialogControlTemplate {

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "platform/standard_ids.h"
 #include "platform/ui/button.h"
@@ -72,6 +73,8 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     if ((control.flags & kTabStop) != 0 && m_pFirstTabStop == nullptr) {
       m_pFirstTabStop = widget;
     }
+    const bool startsGroup = (control.flags & kGroup) != 0 || m_controls.empty();
+    m_groupStart.push_back(startsGroup ? m_controls.size() : m_groupStart.back());
     m_controls.emplace_back(control.nID, widget);
   }
 }
@@ -145,5 +148,43 @@ void DialogWindow::keyPressEvent(QKeyEvent* pEvent) {
     }
     return;
   }
+  if (held == Qt::NoModifier) {
+    const int key = pEvent->key();
+    const int step = key == Qt::Key_Down || key == Qt::Key_Right ? 1
+                     : key == Qt::Key_Up || key == Qt::Key_Left  ? -1
+                                                                 : 0;
+    if (step != 0 && MoveInRadioGroup(step)) {
+      return;
+    }
+  }
   QDialog::keyPressEvent(pEvent);
+}
+
+bool DialogWindow::MoveInRadioGroup(int step) {
+  const QWidget* focused = focusWidget();
+  std::size_t at = m_controls.size();
+  for (std::size_t i = 0; i < m_controls.size(); ++i) {
+    if (m_controls[i].second == focused) {
+      at = i;
+    }
+  }
+  if (at == m_controls.size() ||
+      dynamic_cast<ManualRadioButton*>(m_controls[at].second) == nullptr) {
+    return false;
+  }
+  std::vector<std::size_t> radios;
+  for (std::size_t i = 0; i < m_controls.size(); ++i) {
+    if (m_groupStart[i] == m_groupStart[at] &&
+        dynamic_cast<ManualRadioButton*>(m_controls[i].second) != nullptr) {
+      radios.push_back(i);
+    }
+  }
+  const auto here = static_cast<long>(std::find(radios.begin(), radios.end(), at) - radios.begin());
+  const auto count = static_cast<long>(radios.size());
+  auto* next = static_cast<QAbstractButton*>(
+      m_controls[radios[static_cast<std::size_t>((here + step + count) % count)]].second);
+  // As the window system does for a group of radio buttons: the check follows the focus.
+  next->setFocus(Qt::TabFocusReason);
+  next->click();
+  return true;
 }

@@ -29,6 +29,12 @@ class DialogWindow : public QDialog {
   QWidget* CreateControl(const DialogControlTemplate& control);
 
   CDialog& m_dialog;
+  // Moves the focus to the next (or previous) radio button of the focused
+  // one's group, and clicks it; false when the focus is on no radio button.
+  bool MoveInRadioGroup(int step);
+
   std::vector<std::pair<int, QWidget*>> m_controls;
+  // For each control, in template order: the first control of its group.
+  std::vector<std::size_t> m_groupStart;
   QWidget* m_pFirstTabStop = nullptr;
 };

@@ -82,7 +82,7 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
   m_pWidget->setWindowIcon(IconFromFolder(resources.iconFolder));
   m_pHold = std::make_unique<InputHold>(m_pWidget.get());
 
-  const CommandSink sink = [this](UINT nID) { HandleInput([this, nID] { OnCommand(nID); }); };
+  const CommandSink sink = [this](UINT nID) { OnCommandInput(nID); };
   auto* layout = new QVBoxLayout(m_pWidget.get());
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -94,7 +94,8 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
     // Moving and closing the window are the desktop's business, not the game's.
     m_pHold->SetWindowControls(titleBar);
   }
-  layout->addWidget(CreateMenuBar(resources.menu, sink, m_pWidget.get()));
+  layout->addWidget(CreateMenuBar(
+      resources.menu, sink, [this](UINT nID) { return IsChecked(nID); }, m_pWidget.get()));
   m_pSurface = new CSurfaceWidget(this, this, m_pWidget.get());
   layout->addWidget(m_pSurface);
   SetScreen(m_pSurface);
@@ -151,6 +152,11 @@ void CFrameWnd::HandleInput(const std::function<void()>& handler) {
   {
     InputHold::Busy busy(*m_pHold);
     handler();
+    while (!m_deferred.empty() && m_nWatching == 0 && !m_bCloseRequested) {
+      const UINT nID = m_deferred.front();
+      m_deferred.pop_front();
+      OnCommand(nID);
+    }
   }
   if (m_pHold->IsBusy()) {
     return;
@@ -169,12 +175,43 @@ void CFrameWnd::HandleInput(const std::function<void()>& handler) {
   m_pAccessibleChanges->Announce();
 }
 
+CFrameWnd::Watching::Watching(CFrameWnd& frame) : m_frame(frame) {
+  if (m_frame.m_nWatching++ == 0 && m_frame.m_pHold) {
+    m_frame.m_pHold->SetWatching(m_frame.m_pSurface);
+  }
+}
+
+CFrameWnd::Watching::~Watching() {
+  if (--m_frame.m_nWatching == 0 && m_frame.m_pHold) {
+    m_frame.m_pHold->SetWatching(nullptr);
+  }
+}
+
+void CFrameWnd::AnnounceChanges() {
+  if (m_pAccessibleChanges) {
+    m_pAccessibleChanges->Announce();
+  }
+}
+
+void CFrameWnd::OnCommandInput(UINT nID) {
+  if (m_nWatching > 0 && !RunsDuringPlay(nID)) {
+    m_deferred.push_back(nID);
+    OnYieldRequest();
+    return;
+  }
+  HandleInput([this, nID] { OnCommand(nID); });
+}
+
 void CFrameWnd::OnCloseRequest(QCloseEvent* event) {
   event->ignore();
   // Whatever still runs does so without pauses, unseen.
   SetFramePause(std::chrono::milliseconds{0});
-  // Input that waits for a handler is meant for a window that is going.
+  // Input and commands that wait for a handler are meant for a window that is going.
   m_pHold->Discard();
+  m_deferred.clear();
+  if (m_nWatching > 0) {
+    OnYieldRequest();
+  }
   if (!m_pHold->IsBusy()) {
     OnClose();
     return;

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QSize>
 #include <QString>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -69,6 +70,28 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   // the surface.
   void HandleInput(const std::function<void()>& handler);
 
+  // While it lives, the running handler plays what the user only watches
+  // and may cut short (the computer's turn): input to the board is dropped,
+  // the menu and the keys stay live, and a command made meanwhile asks the
+  // play to yield (OnYieldRequest) and runs once the outermost handler has
+  // returned, unless it runs during play (RunsDuringPlay).
+  class Watching {
+   public:
+    explicit Watching(CFrameWnd& frame);
+    ~Watching();
+    Watching(const Watching&) = delete;
+    Watching& operator=(const Watching&) = delete;
+
+   private:
+    CFrameWnd& m_frame;
+  };
+  bool IsWatching() const { return m_nWatching > 0; }
+  // Tells a screen reader now what changed on the surface since it was last
+  // told, without waiting for the handler to return.
+  void AnnounceChanges();
+  // A close has been asked for; the program ends once the handler returns.
+  bool IsClosing() const { return m_bCloseRequested; }
+
  protected:
   // Where the window's outer top-left corner goes, given the screen size and
   // the window's outer size; none lets the window system choose.
@@ -81,6 +104,13 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   virtual void OnViewKeyDown(UINT /*nChar*/) {}
   // The window closes: it leaves the screen and the program ends.
   virtual void OnClose();
+  // A command or a close came while play was watched: the play should end
+  // at its next step.
+  virtual void OnYieldRequest() {}
+  // Whether the choice of a radio menu item is the one in force.
+  virtual bool IsChecked(UINT /*nID*/) const { return false; }
+  // A command that acts at once while play is watched, without ending it.
+  virtual bool RunsDuringPlay(UINT /*nID*/) const { return false; }
 
  private:
   class FrameWidget;
@@ -89,6 +119,7 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   void OnSurfaceMouse(UINT message, UINT nFlags, CPoint point) override;
   void OnSurfaceKey(UINT nChar) override;
   void OnCloseRequest(QCloseEvent* event);
+  void OnCommandInput(UINT nID);
   void Place();
   void DrawSunkenEdge();
 
@@ -98,6 +129,9 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   CSurfaceWidget* m_pSurface = nullptr;
   std::unique_ptr<InputHold> m_pHold;
   std::unique_ptr<AccessibleChanges> m_pAccessibleChanges;
+  int m_nWatching = 0;
+  // Commands made while play was watched, to run after it.
+  std::deque<UINT> m_deferred;
   bool m_bCloseRequested = false;
   bool m_bClosed = false;
 };

@@ -92,7 +92,22 @@ bool InputHold::ForWindowControls(const QObject* receiver, const QEvent* event) 
   return controls.contains(mouse->position().toPoint());
 }
 
+bool InputHold::ShouldDrop(const QObject* receiver, const QEvent* event) const {
+  if (m_pWatchedBoard == nullptr || event->type() == QEvent::Close || !IsUserInput(event->type())) {
+    return false;
+  }
+  for (const QObject* object = receiver; object != nullptr; object = object->parent()) {
+    if (object == m_pWatchedBoard) {
+      return true;
+    }
+  }
+  return false;
+}
+
 bool InputHold::ShouldHold(QObject* receiver, const QEvent* event) const {
+  if (m_pWatchedBoard != nullptr) {
+    return false;
+  }
   if (m_nDepth == 0 || !IsUserInput(event->type()) || ForWindowControls(receiver, event)) {
     return false;
   }
@@ -106,6 +121,9 @@ bool InputHold::ShouldHold(QObject* receiver, const QEvent* event) const {
 }
 
 bool InputHold::eventFilter(QObject* receiver, QEvent* event) {
+  if (ShouldDrop(receiver, event)) {
+    return true;
+  }
   if (!ShouldHold(receiver, event)) {
     return false;
   }

@@ -39,6 +39,11 @@ class InputHold : public QObject {
   // held: a close must work while a computer turn runs.
   void SetWindowControls(QWidget* controls) { m_pControls = controls; }
 
+  // While play the user only watches runs (the computer's turn), input to
+  // the board is dropped, not held, and all other input (the menu, its keys,
+  // the window's controls) goes through at once.
+  void SetWatching(QWidget* board) { m_pWatchedBoard = board; }
+
   bool IsBusy() const { return m_nDepth > 0; }
   // Forgets what is held: the window has closed.
   void Discard() { m_held.clear(); }
@@ -53,12 +58,14 @@ class InputHold : public QObject {
   };
 
   bool ShouldHold(QObject* receiver, const QEvent* event) const;
+  bool ShouldDrop(const QObject* receiver, const QEvent* event) const;
   bool InMainWindow(const QObject* receiver) const;
   bool ForWindowControls(const QObject* receiver, const QEvent* event) const;
   void Deliver();
 
   QPointer<QWidget> m_pMainWindow;
   QPointer<QWidget> m_pControls;
+  QPointer<QWidget> m_pWatchedBoard;
   int m_nDepth = 0;
   bool m_bDelivering = false;
   std::deque<HeldEvent> m_held;

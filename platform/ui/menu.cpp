@@ -1,24 +1,49 @@
 #include "platform/ui/menu.h"
 
+#include <QActionGroup>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
 
-QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink, QWidget* parent) {
+namespace {
+
+void AddItems(QMenu* menu, std::span<const MenuItem> items, const CommandSink& sink,
+              const CommandCheck& checked) {
+  QActionGroup* choice = nullptr;
+  for (const MenuItem& item : items) {
+    if (!item.submenu.empty()) {
+      AddItems(menu->addMenu(QString::fromUtf8(item.text)), item.submenu, sink, checked);
+      continue;
+    }
+    if (item.nID == 0) {
+      menu->addSeparator();
+      continue;
+    }
+    QAction* action = menu->addAction(QString::fromUtf8(item.text));
+    action->setData(item.nID);
+    const UINT nID = item.nID;
+    if (item.bRadio) {
+      if (choice == nullptr) {
+        choice = new QActionGroup(menu);
+      }
+      action->setCheckable(true);
+      action->setActionGroup(choice);
+      action->setChecked(checked && checked(nID));
+      QObject::connect(menu, &QMenu::aboutToShow, action,
+                       [action, checked, nID] { action->setChecked(checked && checked(nID)); });
+    }
+    QObject::connect(action, &QAction::triggered, menu, [sink, nID] { sink(nID); });
+  }
+}
+
+}  // namespace
+
+QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink,
+                        const CommandCheck& checked, QWidget* parent) {
   auto* bar = new QMenuBar(parent);
   for (const MenuPopup& popup : menu) {
-    QMenu* items = bar->addMenu(QString::fromUtf8(popup.text));
-    for (const MenuItem& item : popup.items) {
-      if (item.nID == 0) {
-        items->addSeparator();
-        continue;
-      }
-      QAction* action = items->addAction(QString::fromUtf8(item.text));
-      action->setData(item.nID);
-      const UINT nID = item.nID;
-      QObject::connect(action, &QAction::triggered, bar, [sink, nID] { sink(nID); });
-    }
+    AddItems(bar->addMenu(QString::fromUtf8(popup.text)), popup.items, sink, checked);
   }
   return bar;
 }

@@ -10,11 +10,15 @@
 class QMenuBar;
 class QWidget;
 
-// A menu item; an id of 0 makes a separator. A tab in the text puts what
-// follows it (the key that runs the item) at the right of the menu.
+// A menu item; an id of 0 makes a separator, unless the item opens a submenu
+// of its own. A tab in the text puts what follows it (the key that runs the
+// item) at the right of the menu. The radio items of one submenu are one
+// choice: the one checked is the one the window says is in force.
 struct MenuItem {
   const char* text;
   UINT nID;
+  std::span<const MenuItem> submenu = {};
+  bool bRadio = false;
 };
 
 struct MenuPopup {
@@ -29,9 +33,13 @@ struct Accelerator {
 };
 
 using CommandSink = std::function<void(UINT nID)>;
+// Whether the choice a radio item stands for is the one in force.
+using CommandCheck = std::function<bool(UINT nID)>;
 
 // A menu bar with the popups in order; each action keeps its id as its data.
-QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink, QWidget* parent);
+// The radio items' check marks are read afresh whenever their menu opens.
+QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink,
+                        const CommandCheck& checked, QWidget* parent);
 
 // Keys that work while the window is active.
 void InstallAccelerators(std::span<const Accelerator> table, const CommandSink& sink,

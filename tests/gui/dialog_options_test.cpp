@@ -3,6 +3,7 @@
 // a new game (computer turns included) before DoModal returns.
 #include <gtest/gtest.h>
 
+#include <QTest>
 #include <vector>
 
 #include "dialogs/column_choice.h"
@@ -69,6 +70,30 @@ TEST_F(OptionDialogs, ColumnsClicksWriteAtOnceAndOkKeepsTheGame) {
   EXPECT_EQ(g_nColumnsToWin, 4);
   EXPECT_FALSE(NewGameRan());
   EXPECT_EQ(g_nCurrentPlayer, 1);
+}
+
+// Keys typed at the focused control, and the columns to win after each.
+TEST_F(OptionDialogs, ColumnsAreReachedAndChosenFromTheKeyboard) {
+  CColumnChoice dlg;
+  RunModal(dlg, [](QDialog& window) {
+    const struct {
+      Qt::Key key;
+      int focused;
+      int columns;
+    } kSteps[] = {
+        {Qt::Key_Tab, IDCANCEL, 3},          {Qt::Key_Tab, IDC_TWO_COLUMNS, 3},
+        {Qt::Key_Space, IDC_TWO_COLUMNS, 2}, {Qt::Key_Down, IDC_THREE_COLUMNS, 3},
+        {Qt::Key_Down, IDC_FOUR_COLUMNS, 4}, {Qt::Key_Down, IDC_TWO_COLUMNS, 2},
+        {Qt::Key_Up, IDC_FOUR_COLUMNS, 4},   {Qt::Key_Tab, IDOK, 4},
+    };
+    for (const auto& step : kSteps) {
+      QTest::keyClick(window.focusWidget(), step.key);
+      EXPECT_EQ(window.focusWidget(), Control(window, step.focused)) << step.focused;
+      EXPECT_EQ(g_nColumnsToWin, step.columns) << step.focused;
+      EXPECT_EQ(CheckedColumns(window).size(), 1u);
+    }
+  });
+  EXPECT_EQ(g_nColumnsToWin, 4);
 }
 
 TEST_F(OptionDialogs, ColumnsCancelPutsBackTheValueTheDialogOpenedWith) {

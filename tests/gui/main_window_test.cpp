@@ -38,12 +38,13 @@ TEST_F(MainWindowTest, TheMenuBarIsTheMainMenu) {
     ASSERT_EQ(items.size(), static_cast<qsizetype>(menu[p].items.size())) << menu[p].text;
     for (qsizetype i = 0; i < items.size(); ++i) {
       const MenuItem& want = menu[p].items[static_cast<std::size_t>(i)];
-      EXPECT_EQ(items[i]->isSeparator(), want.nID == 0) << want.text;
+      EXPECT_EQ(items[i]->isSeparator(), want.nID == 0 && want.submenu.empty()) << want.text;
+      EXPECT_EQ(items[i]->menu() != nullptr, !want.submenu.empty()) << want.text;
       if (want.nID != 0) {
         EXPECT_EQ(items[i]->text(), QString::fromUtf8(want.text));
         EXPECT_EQ(items[i]->data().toUInt(), want.nID) << want.text;
         EXPECT_TRUE(items[i]->isEnabled()) << want.text;
-        EXPECT_FALSE(items[i]->isCheckable()) << want.text;
+        EXPECT_EQ(items[i]->isCheckable(), want.bRadio) << want.text;
       }
     }
   }
@@ -59,16 +60,23 @@ TEST_F(MainWindowTest, TheMenusOfferTheGamesCommandsUnderTheirNames) {
       {"&Options", "&Number of Columns", ID_OPTIONS_COLUMNS},
       {"&Options", "&Players", ID_OPTIONS_PLAYERS},
       {"&Options", "Number of Players", ID_OPTIONS_NUM_PLAYERS},
+      {"&Speed", "&Slow", ID_OPTIONS_SPEED_SLOW},
+      {"&Speed", "&Normal", ID_OPTIONS_SPEED_NORMAL},
+      {"&Speed", "&Fast", ID_OPTIONS_SPEED_FAST},
       {"&Help", "&Help Topics", ID_HELP_FINDER},
       {"&Help", "&About Tumbleroad.", ID_APP_ABOUT},
   };
   std::vector<Entry> shown;
   const auto* bar = Window()->findChild<QMenuBar*>();
   ASSERT_NE(bar, nullptr);
-  for (const QAction* popup : bar->actions()) {
-    for (const QAction* item : popup->menu()->actions()) {
-      if (!item->isSeparator()) {
-        shown.emplace_back(popup->text().toStdString(), item->text().toStdString(),
+  const QList<QAction*> bars = bar->actions();
+  std::vector<const QAction*> popups(bars.begin(), bars.end());
+  for (std::size_t p = 0; p < popups.size(); ++p) {
+    for (const QAction* item : popups[p]->menu()->actions()) {
+      if (item->menu() != nullptr) {
+        popups.push_back(item);
+      } else if (!item->isSeparator()) {
+        shown.emplace_back(popups[p]->text().toStdString(), item->text().toStdString(),
                            item->data().toUInt());
       }
     }

@@ -58,6 +58,12 @@ BoardButton BoardStandIn::ButtonAt(CPoint point) const {
   return Near(point, kRollPoint) ? BoardButton::kRoll : BoardButton::kNone;
 }
 
+void BoardStandIn::Hold(std::chrono::milliseconds length, const std::function<bool()>& /*done*/) {
+  if (m_onHold) {
+    m_onHold(length);
+  }
+}
+
 char BoardStandIn::Shown(BoardButton button) const {
   return button == BoardButton::kStop ? m_stopShown : m_rollShown;
 }

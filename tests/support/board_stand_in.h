@@ -24,11 +24,14 @@ class BoardStandIn : public CBoardDisplay {
   void ShowBothButtonsLive() override;
   int DieAt(CPoint point) const override;
   BoardButton ButtonAt(CPoint point) const override;
+  // Holds nothing; tells the hook how long the rules asked the board to hold.
+  void Hold(std::chrono::milliseconds length, const std::function<bool()>& done) override;
 
   int Frames() const { return m_nFrames; }
   void ResetFrames() { m_nFrames = 0; }
   // Runs at every frame, while the rules are still in the middle of their work.
   void OnFrame(std::function<void()> hook) { m_onFrame = std::move(hook); }
+  void OnHold(std::function<void(std::chrono::milliseconds)> hook) { m_onHold = std::move(hook); }
   // The picture the rules last put up for a button: 'P' pressed, 'L' live,
   // '-' none since the last repaint.
   char Shown(BoardButton button) const;
@@ -41,4 +44,5 @@ class BoardStandIn : public CBoardDisplay {
   char m_stopShown = '-';
   char m_rollShown = '-';
   std::function<void()> m_onFrame;
+  std::function<void(std::chrono::milliseconds)> m_onHold;
 };

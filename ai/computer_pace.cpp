@@ -1,0 +1,62 @@
+#include "ai/computer_pace.h"
+
+#include "game/board_display.h"
+
+GameSpeed g_speed = GameSpeed::kNormal;
+
+namespace {
+
+bool g_bYieldAsked = false;
+
+}  // namespace
+
+std::chrono::milliseconds StepHold(GameSpeed speed, PaceStep step) {
+  using std::chrono::milliseconds;
+  // Normal: long enough to see which dice were chosen and where the peg went.
+  milliseconds normal{0};
+  switch (step) {
+    case PaceStep::kSettledThrow:
+      normal = milliseconds{500};
+      break;
+    case PaceStep::kChosenDice:
+    case PaceStep::kPlayedPair:
+      normal = milliseconds{400};
+      break;
+    case PaceStep::kButtonPressed:
+      normal = milliseconds{250};
+      break;
+    case PaceStep::kUnplayableThrow:
+      normal = milliseconds{1000};
+      break;
+  }
+  switch (speed) {
+    case GameSpeed::kSlow:
+      return 2 * normal;
+    case GameSpeed::kNormal:
+      return normal;
+    case GameSpeed::kFast:
+      break;
+  }
+  return milliseconds{0};
+}
+
+void HoldStep(PaceStep step) {
+  CBoardDisplay* display = BoardDisplay();
+  const std::chrono::milliseconds length = StepHold(g_speed, step);
+  if (g_bYieldAsked || display == nullptr || length.count() == 0) {
+    return;
+  }
+  display->Hold(length, [] { return g_bYieldAsked; });
+}
+
+void AskComputerToYield() {
+  g_bYieldAsked = true;
+}
+
+bool ComputerAskedToYield() {
+  return g_bYieldAsked;
+}
+
+void ClearYieldRequest() {
+  g_bYieldAsked = false;
+}

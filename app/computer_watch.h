@@ -1,0 +1,17 @@
+// The computer's turns as the main window shows them: the window watches the
+// play (board input is dropped; the menu, F2 and the close box stay live),
+// and a command made meanwhile makes the computer yield at its next step,
+// runs, and then lets the computer play on.
+#pragma once
+
+// Puts the watch around the computer player installed before it.
+void InstallComputerWatch();
+
+// A command or a close came while the computer played: it yields at its next
+// step, and what is left of that step runs without pauses.
+void YieldComputer();
+
+// After a command that made the computer yield: the computer plays on when
+// it still has the move (the command did not start a new game or close the
+// window).
+void ResumeYieldedComputer();

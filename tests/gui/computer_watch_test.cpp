@@ -1,0 +1,109 @@
+#include <QAction>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "ai/computer_pace.h"
+#include "game/dice.h"
+#include "game/game_state.h"
+#include "platform/random_source.h"
+#include "res/resource.h"
+#include "shell_test_support.h"
+#include "support/game_invariants.h"
+#include "support/game_snapshot.h"
+
+namespace {
+
+class ComputerWatchTest : public BoardWidgetTest {
+ protected:
+  void SetUp() override {
+    BoardWidgetTest::SetUp();
+    g_speed = GameSpeed::kFast;
+    // Frames pause, so the window system is answered while the computer
+    // plays; with the window off the screen they are not paced to a display.
+    SetFramePause(std::chrono::milliseconds{1});
+    Window()->hide();
+  }
+  void TearDown() override {
+    g_speed = GameSpeed::kNormal;
+    BoardWidgetTest::TearDown();
+  }
+
+  QAction* MenuAction(UINT nID) const {
+    for (QAction* action : Window()->findChild<QMenuBar*>()->findChildren<QAction*>()) {
+      if (action->data().toUInt() == nID) {
+        return action;
+      }
+    }
+    return nullptr;
+  }
+
+  // A new game of the computer (seat 0) against a person, thrown from the
+  // seed; `whilePlaying` runs once the computer plays.
+  void ComputerOpens(std::uint32_t seed, const std::function<void()>& whilePlaying) {
+    ResetGameState();
+    g_nPlayerType[0] = kComputerSeat;
+    SeedRandom(seed);
+    QTimer poll;
+    bool done = false;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (!done && Frame()->IsWatching()) {
+        done = true;
+        whilePlaying();
+      }
+    });
+    poll.start(0);
+    Frame()->HandleInput([] { NewGame(); });
+  }
+};
+
+// A click on a die made while the computer plays is dropped; Options >
+// Number of Columns makes it yield, opens at once, and the computer then
+// finishes its turn as it would have unbroken.
+TEST_F(ComputerWatchTest, BoardInputIsDroppedAndACommandRunsAtTheNextStep) {
+  for (const std::uint32_t seed : {4u, 12u}) {
+    // Unseen, the same turn takes no time.
+    SetFramePause(std::chrono::milliseconds{0});
+    ResetGameState();
+    g_nPlayerType[0] = kComputerSeat;
+    SeedRandom(seed);
+    NewGame();
+    ASSERT_EQ(g_nCurrentPlayer, 1);
+    const GameSnapshot unbroken;
+    SetFramePause(std::chrono::milliseconds{1});
+
+    ModalWatcher dialog;
+    bool yieldedBeforeTheDialog = false;
+    ComputerOpens(seed, [&] {
+      QTest::mouseClick(m_pSurface, Qt::LeftButton, {}, QPoint(32, 32));
+      MenuAction(ID_OPTIONS_COLUMNS)->trigger();
+      yieldedBeforeTheDialog = ComputerAskedToYield() && !dialog.Seen();
+    });
+    EXPECT_TRUE(yieldedBeforeTheDialog);
+    EXPECT_TRUE(dialog.Seen());
+    EXPECT_EQ(dialog.Caption(), QStringLiteral("Number of Columns"));
+    EXPECT_EQ(GameStateFault(), "");
+    EXPECT_EQ(GameSnapshot(), unbroken)
+        << "the click was dropped and the turn went on, seed " << seed;
+  }
+}
+
+TEST_F(ComputerWatchTest, ASpeedChosenWhileTheComputerPlaysActsAtOnce) {
+  g_speed = GameSpeed::kSlow;
+  bool yielded = true;
+  ComputerOpens(4, [&] {
+    MenuAction(ID_OPTIONS_SPEED_FAST)->trigger();
+    yielded = ComputerAskedToYield();
+  });
+  EXPECT_FALSE(yielded);
+  EXPECT_EQ(g_speed, GameSpeed::kFast);
+  EXPECT_EQ(g_nCurrentPlayer, 1);
+}
+
+TEST_F(ComputerWatchTest, ExitWhileTheComputerPlaysClosesTheWindow) {
+  ComputerOpens(273, [&] { MenuAction(ID_APP_EXIT)->trigger(); });
+  EXPECT_TRUE(Frame()->IsClosed());
+  EXPECT_EQ(GameStateFault(), "");
+}
+
+}  // namespace

@@ -2,6 +2,8 @@
 
 #include <QAbstractButton>
 
+#include "platform/ui/radio_accessible.h"
+
 void CButton::SetCheck(int nCheck) {
   if (m_pControl) {
     m_pControl->setChecked(nCheck == BST_CHECKED);
@@ -15,4 +17,5 @@ int CButton::GetCheck() const {
 ManualRadioButton::ManualRadioButton(const QString& text, QWidget* pParent)
     : QRadioButton(text, pParent) {
   setAutoExclusive(false);
+  InstallRadioAccessibility();
 }

@@ -27,3 +27,9 @@ QPoint KeepOnScreen(QPoint topLeft, QSize outer, const QRect& available) {
   const int y = std::min(topLeft.y(), available.y() + available.height() - outer.height());
   return {std::max(x, available.x()), std::max(y, available.y())};
 }
+
+bool UsableScaleFactor(double factor) {
+  constexpr double kSmallest = 0.25;
+  constexpr double kLargest = 8.0;
+  return std::isfinite(factor) && factor >= kSmallest && factor <= kLargest;
+}

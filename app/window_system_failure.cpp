@@ -19,7 +19,8 @@ QString RequestedPlatform(const QStringList& arguments, QString* pSource) {
                      qEnvironmentVariable("XDG_SESSION_DESKTOP")
                          .contains(QLatin1String("gnome"), Qt::CaseInsensitive);
   if (qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") && !gnome) {
-    return QStringLiteral("wayland");
+    // Qt falls back to X11 when Wayland fails.
+    return QStringLiteral("wayland;xcb");
   }
   return QStringLiteral("xcb");
 }

@@ -29,7 +29,9 @@ QPoint KeepOnScreen(QPoint topLeft, QSize outer, const QRect& available) {
 }
 
 bool UsableScaleFactor(double factor) {
-  constexpr double kSmallest = 0.25;
-  constexpr double kLargest = 8.0;
+  // Below 1 Qt's window is smaller than the board it must hold, and shows a
+  // corner of it; above 6 the menu bar alone is wider than a 1024-pixel screen.
+  constexpr double kSmallest = 1.0;
+  constexpr double kLargest = 6.0;
   return std::isfinite(factor) && factor >= kSmallest && factor <= kLargest;
 }

@@ -21,6 +21,6 @@ QSize LogicalSurfaceSize(QSize surface, qreal devicePixelRatio, int scale);
 QPoint KeepOnScreen(QPoint topLeft, QSize outer, const QRect& available);
 
 // Whether a global scale factor (QT_SCALE_FACTOR) gives the fixed-size window
-// a usable size: finite, and neither so small that its texts cannot be read
-// nor so large that its menu bar alone is wider than a screen.
+// a usable size: finite, not below 1, where the board would not fit its
+// window, and not so large that the menu bar alone is wider than a screen.
 bool UsableScaleFactor(double factor);

@@ -17,5 +17,7 @@ int CButton::GetCheck() const {
 ManualRadioButton::ManualRadioButton(const QString& text, QWidget* pParent)
     : QRadioButton(text, pParent) {
   setAutoExclusive(false);
-  InstallRadioAccessibility();
+  // Qt's own factory would answer for any QRadioButton; an interface known
+  // before anyone asks is the one a screen reader gets.
+  QAccessible::registerAccessibleInterface(new RadioAccessible(this));
 }

@@ -2,18 +2,6 @@
 
 #include "platform/ui/button.h"
 
-namespace {
-
-QAccessibleInterface* RadioAccessibleFactory(const QString& /*className*/, QObject* object) {
-  // ManualRadioButton has no meta-object of its own: Qt asks by "QRadioButton".
-  if (auto* radio = dynamic_cast<ManualRadioButton*>(object)) {
-    return new RadioAccessible(radio);
-  }
-  return nullptr;
-}
-
-}  // namespace
-
 RadioAccessible::RadioAccessible(ManualRadioButton* radio)
     : QAccessibleWidget(radio, QAccessible::RadioButton) {}
 
@@ -50,12 +38,4 @@ void RadioAccessible::doAction(const QString& actionName) {
   } else if (widget()->isEnabled()) {
     Radio()->click();
   }
-}
-
-void InstallRadioAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(RadioAccessibleFactory);
-    return true;
-  }();
-  static_cast<void>(installed);
 }

@@ -20,6 +20,3 @@ class RadioAccessible : public QAccessibleWidget {
  private:
   ManualRadioButton* Radio() const;
 };
-
-// Makes every manual radio button known to screen readers as a RadioAccessible.
-void InstallRadioAccessibility();

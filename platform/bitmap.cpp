@@ -35,10 +35,7 @@ std::shared_ptr<const QImage> FindBitmap(UINT id, QString* pError = nullptr) {
   }
   if (decoded.isNull()) {
     if (pError != nullptr) {
-      *pError = QStringLiteral("cannot load the picture %1: %2")
-                    .arg(name, reader.error() == QImageReader::UnknownError
-                                   ? QStringLiteral("too little memory")
-                                   : reader.errorString());
+      *pError = QStringLiteral("cannot load the picture %1: %2").arg(name, reader.errorString());
     }
     return nullptr;
   }

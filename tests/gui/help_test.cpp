@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QWindow>
 
+#include "platform/ui/help_browser.h"
 #include "shell_test_support.h"
 #include "tests/gui/dialog_test_driver.h"
 
@@ -35,6 +36,40 @@ TEST_F(HelpTest, BookIsFoundByTheHelpFileNameInTheFirstFolderThatHasIt) {
             first.filePath("TumbleroadHlp.html"));
   EXPECT_TRUE(FindHelpBook("Other.hlp", folders).isEmpty());
   EXPECT_TRUE(FindHelpBook("TumbleroadHlp.hlp", {}).isEmpty());
+}
+
+TEST_F(HelpTest, OnlyRegularFilesOfTheBookOfBoundedSizeAreShown) {
+  QTemporaryDir book;
+  QTemporaryDir elsewhere;
+  WriteFile(book.filePath("page.html"), "<html><title>A page</title></html>");
+  WriteFile(book.filePath("big.html"), QByteArray(HelpBrowser::kMaxPageBytes + 1, 'x'));
+  WriteFile(elsewhere.filePath("secret.html"), "<html><title>Secret</title></html>");
+  QFile::link(elsewhere.filePath("secret.html"), book.filePath("link.html"));
+  QDir(book.path()).mkdir("sub");
+  const QStringList folders = HelpDirectories();
+  SetHelpDirectories({book.path()});
+  const struct {
+    QUrl url;
+    const char* title;
+  } links[] = {
+      {QUrl::fromLocalFile(book.filePath("page.html")), "A page"},
+      {QUrl::fromLocalFile(book.filePath("sub/../page.html")), "A page"},
+      {QUrl::fromLocalFile(elsewhere.filePath("secret.html")), "Not shown"},
+      {QUrl::fromLocalFile(
+           book.filePath("../" + QFileInfo(elsewhere.path()).fileName() + "/secret.html")),
+       "Not shown"},
+      {QUrl::fromLocalFile(book.filePath("link.html")), "Not shown"},
+      {QUrl::fromLocalFile(book.filePath("big.html")), "Not shown"},
+      {QUrl::fromLocalFile(book.filePath("sub")), "Not shown"},
+      {QUrl::fromLocalFile("/dev/zero"), "Not shown"},
+      {QUrl("https://example.org/"), "Not shown"},
+  };
+  for (const auto& link : links) {
+    HelpBrowser browser(nullptr);
+    browser.setSource(link.url);
+    EXPECT_EQ(browser.documentTitle(), link.title) << link.url.toString().toStdString();
+  }
+  SetHelpDirectories(folders);
 }
 
 TEST_F(HelpTest, InstalledProgramLooksInTheSharedDataFolder) {

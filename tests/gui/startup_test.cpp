@@ -4,9 +4,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/window_system_failure.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
+#include "platform/bitmap.h"
 #include "shell_test_support.h"
 #include "support/dice_control.h"
 
@@ -94,6 +96,51 @@ TEST_F(StartupTest, AFileThatCannotBeOpenedFailsStartUpWithoutAWindow) {
     EXPECT_EQ(AfxGetApp()->m_pMainWnd, nullptr);
     EXPECT_EQ(g_Dice[0].m_nValue, 1) << "the dice were thrown";
   }
+}
+
+TEST_F(StartupTest, APictureThatCannotBeLoadedFailsStartUpWithoutAWindow) {
+  QTemporaryDir dir;
+  QFile damaged(dir.filePath("131.bmp"));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write("BM not a picture");
+  damaged.close();
+  SetBitmapFolder(dir.path());
+  m_app.SetCommandLine(WithSeed(kTestSeed));
+  EXPECT_FALSE(m_app.InitInstance());
+  SetBitmapFolder(QStringLiteral(":/bitmaps"));
+  EXPECT_TRUE(m_app.StartupError().contains("131.bmp")) << m_app.StartupError().toStdString();
+  EXPECT_EQ(Frame(), nullptr);
+}
+
+TEST(WindowSystemFailure, NamesTheWindowSystemAndTheDisplayThatFailed) {
+  const struct {
+    const char* platform;
+    const char* display;
+    const char* waylandDisplay;
+    const char* named;
+  } cases[] = {
+      {"xcb", "", "", "no display is set (DISPLAY is empty)"},
+      {"xcb", ":7", "", "on display :7"},
+      {"wayland", ":7", "", "on Wayland display wayland-0 (WAYLAND_DISPLAY is not set)"},
+      {"wayland-egl", "", "w-1", "on Wayland display w-1"},
+      {"bogus", ":7", "", "'bogus' named by QT_QPA_PLATFORM cannot be started (this Qt has: a, b)"},
+  };
+  const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+  const QByteArray display = qgetenv("DISPLAY");
+  const QByteArray waylandDisplay = qgetenv("WAYLAND_DISPLAY");
+  for (const auto& c : cases) {
+    qputenv("QT_QPA_PLATFORM", c.platform);
+    qputenv("DISPLAY", c.display);
+    qputenv("WAYLAND_DISPLAY", c.waylandDisplay);
+    EXPECT_TRUE(WindowSystemFailure({"tumbleroad"}, "Available platform plugins are: a, b.")
+                    .contains(c.named))
+        << c.platform;
+  }
+  EXPECT_TRUE(
+      WindowSystemFailure({"tumbleroad", "-platform", "xcb"}, {}).contains("on display :7"));
+  qputenv("QT_QPA_PLATFORM", platform);
+  qputenv("DISPLAY", display);
+  qputenv("WAYLAND_DISPLAY", waylandDisplay);
 }
 
 TEST_F(StartupTest, ClosingDuringTheOpeningThrowEndsCleanly) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include "platform/bitmap.h"
 #include "platform/dc.h"
@@ -74,6 +76,23 @@ TEST(DeviceContext, ChildWindowDrawsInsideItsAreaOfTheParent) {
       ASSERT_EQ(out.pixel(x, y), inside ? 0xffffffffu : 0xff000000u) << x << "," << y;
     }
   }
+}
+
+TEST(DeviceContext, APictureThatCannotBeDecodedIsTriedAgainOnTheNextLoad) {
+  QTemporaryDir dir;
+  QFile file(dir.filePath("131.bmp"));
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write("BM damaged");
+  file.close();
+  SetBitmapFolder(dir.path());
+  CBitmap bitmap;
+  EXPECT_FALSE(bitmap.LoadBitmap(131));
+  EXPECT_TRUE(LoadAllBitmaps().contains("131.bmp"));
+  QImage(3, 2, QImage::Format_RGB32).save(dir.filePath("131.bmp"));
+  EXPECT_TRUE(bitmap.LoadBitmap(131));
+  EXPECT_TRUE(LoadAllBitmaps().isEmpty());
+  SetBitmapFolder(QStringLiteral(":/bitmaps"));
+  EXPECT_EQ(bitmap.LoadBitmap(131) ? bitmap.Image()->width() : 0, 480);
 }
 
 TEST(DeviceContext, MissingBitmapLoadsNothingAndCopiesNothing) {

@@ -45,29 +45,20 @@ TEST_F(HelpTest, OnlyRegularFilesOfTheBookOfBoundedSizeAreShown) {
   WriteFile(book.filePath("big.html"), QByteArray(HelpBrowser::kMaxPageBytes + 1, 'x'));
   WriteFile(elsewhere.filePath("secret.html"), "<html><title>Secret</title></html>");
   QFile::link(elsewhere.filePath("secret.html"), book.filePath("link.html"));
-  QDir(book.path()).mkdir("sub");
   const QStringList folders = HelpDirectories();
   SetHelpDirectories({book.path()});
-  const struct {
-    QUrl url;
-    const char* title;
-  } links[] = {
-      {QUrl::fromLocalFile(book.filePath("page.html")), "A page"},
-      {QUrl::fromLocalFile(book.filePath("sub/../page.html")), "A page"},
-      {QUrl::fromLocalFile(elsewhere.filePath("secret.html")), "Not shown"},
-      {QUrl::fromLocalFile(
-           book.filePath("../" + QFileInfo(elsewhere.path()).fileName() + "/secret.html")),
-       "Not shown"},
-      {QUrl::fromLocalFile(book.filePath("link.html")), "Not shown"},
-      {QUrl::fromLocalFile(book.filePath("big.html")), "Not shown"},
-      {QUrl::fromLocalFile(book.filePath("sub")), "Not shown"},
-      {QUrl::fromLocalFile("/dev/zero"), "Not shown"},
-      {QUrl("https://example.org/"), "Not shown"},
+  const std::pair<QString, const char*> links[] = {
+      {book.filePath("page.html"), "A page"},
+      {elsewhere.filePath("secret.html"), "Not shown"},
+      {book.filePath("../" + QDir(elsewhere.path()).dirName() + "/secret.html"), "Not shown"},
+      {book.filePath("link.html"), "Not shown"},
+      {book.filePath("big.html"), "Not shown"},
+      {"/dev/zero", "Not shown"},
   };
-  for (const auto& link : links) {
+  for (const auto& [path, title] : links) {
     HelpBrowser browser(nullptr);
-    browser.setSource(link.url);
-    EXPECT_EQ(browser.documentTitle(), link.title) << link.url.toString().toStdString();
+    browser.setSource(QUrl::fromLocalFile(path));
+    EXPECT_EQ(browser.documentTitle(), title) << path.toStdString();
   }
   SetHelpDirectories(folders);
 }

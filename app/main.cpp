@@ -51,8 +51,8 @@ int PrintAnswer(const QString& text) {
 }
 
 // Qt takes any number for QT_SCALE_FACTOR, and one that gives no usable
-// window (0, negative, not finite, absurdly small or large) leaves the game
-// without a board; such a value is replaced by 1.
+// window (0, negative, below 1, not finite, huge) leaves the game without a
+// board, or with a corner of it; such a value is replaced by 1.
 void RefuseUnusableScaleFactor() {
   const QByteArray value = qgetenv("QT_SCALE_FACTOR");
   bool isNumber = false;

@@ -4,16 +4,20 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QStringList>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include "app/command_line.h"
 #include "app/startup_report.h"
 #include "app/varnel_app.h"
+#include "app/window_system_failure.h"
 #include "platform/file_names.h"
 #include "platform/frame_pause.h"
+#include "platform/ui/screen_fit.h"
 
 CVarnelApp theApp;
 
@@ -31,14 +35,42 @@ QStringList Arguments(int argc, char** argv) {
   return arguments;
 }
 
-void PrintTo(std::FILE* stream, const QString& text) {
-  std::fputs(text.toLocal8Bit().constData(), stream);
+// False when the text could not be written (a full disk, say).
+bool PrintTo(std::FILE* stream, const QString& text) {
+  return std::fputs(text.toLocal8Bit().constData(), stream) >= 0 && std::fflush(stream) == 0;
+}
+
+// --help and --version: a text that cannot be written is a failure.
+int PrintAnswer(const QString& text) {
+  if (PrintTo(stdout, text)) {
+    return 0;
+  }
+  PrintTo(stderr, QStringLiteral("tumbleroad: cannot write to standard output: %1\n")
+                      .arg(QString::fromLocal8Bit(std::strerror(errno))));
+  return 1;
+}
+
+// Qt takes any number for QT_SCALE_FACTOR, and one that gives no usable
+// window (0, negative, below 1, not finite, huge) leaves the game without a
+// board, or with a corner of it; such a value is replaced by 1.
+void RefuseUnusableScaleFactor() {
+  const QByteArray value = qgetenv("QT_SCALE_FACTOR");
+  bool isNumber = false;
+  const double factor = value.toDouble(&isNumber);
+  if (!isNumber || UsableScaleFactor(factor)) {
+    return;
+  }
+  PrintTo(stderr, QStringLiteral("tumbleroad: QT_SCALE_FACTOR=%1 gives no usable window; "
+                                 "the scale factor is 1\n")
+                      .arg(QString::fromLocal8Bit(value)));
+  qputenv("QT_SCALE_FACTOR", "1");
 }
 
 QtMessageHandler g_previousMessageHandler = nullptr;
 // Set while only a message box is wanted: without a display it is skipped,
 // the message having gone to standard error already.
 bool g_bDisplayOptional = false;
+QStringList g_arguments;
 
 // Qt aborts when it cannot reach a display; say so plainly and end with a
 // failure status instead of a crash.
@@ -52,12 +84,8 @@ void ExitOnFatalMessage(QtMsgType type, const QMessageLogContext& context, const
   if (g_bDisplayOptional) {
     std::_Exit(1);
   }
-  const QByteArray display = qgetenv("DISPLAY");
-  PrintTo(stderr, display.isEmpty()
-                      ? QStringLiteral("tumbleroad: cannot open a window: no display is set "
-                                       "(DISPLAY is empty)\n")
-                      : QStringLiteral("tumbleroad: cannot open a window on display %1\n")
-                            .arg(QString::fromLocal8Bit(display)));
+  PrintTo(stderr,
+          QStringLiteral("tumbleroad: %1\n").arg(WindowSystemFailure(g_arguments, message)));
   std::_Exit(1);
 }
 
@@ -89,15 +117,14 @@ int main(int argc, char** argv) {
   MarkMainEntered();
   // --help, --version and mistakes are answered before any window exists, so
   // they work without a display.
-  const CCommandLineInfo info = ParseCommandLine(Arguments(argc, argv));
+  g_arguments = Arguments(argc, argv);
+  const CCommandLineInfo info = ParseCommandLine(g_arguments);
   const QString program = QStringLiteral("tumbleroad");
   switch (info.m_nShellCommand) {
     case CCommandLineInfo::ShowHelp:
-      PrintTo(stdout, UsageText(program));
-      return 0;
+      return PrintAnswer(UsageText(program));
     case CCommandLineInfo::ShowVersion:
-      PrintTo(stdout, VersionText());
-      return 0;
+      return PrintAnswer(VersionText());
     case CCommandLineInfo::Invalid:
       PrintTo(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
                           .arg(program, info.m_strError));
@@ -129,6 +156,7 @@ int main(int argc, char** argv) {
   // The menu bar stays in the window: the window's size is the board's plus
   // the menu bar's, whatever the desktop does with menus.
   QApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
+  RefuseUnusableScaleFactor();
   g_previousMessageHandler = qInstallMessageHandler(ExitOnFatalMessage);
   QApplication application(argc, argv);
   qInstallMessageHandler(g_previousMessageHandler);

@@ -16,6 +16,7 @@
 #include "app/varnel_view.h"
 #include "board/board_display.h"
 #include "game/game_state.h"
+#include "platform/bitmap.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/win_help.h"
 #include "res/resource.h"
@@ -30,12 +31,20 @@ constexpr CommandMapEntry<CVarnelApp> kAppCommands[] = {
 
 constexpr int kBoardSize = 480;
 
+// The windows of a process that Qt ended itself, kept until its very end.
+CSingleDocTemplate* g_pLeftAtExit = nullptr;
+
 }  // namespace
 
 CVarnelApp::CVarnelApp() = default;
 
 CVarnelApp::~CVarnelApp() {
-  ExitInstance();
+  // Shutdown closes the windows (ExitInstance) while Qt still runs. They are
+  // still open here only when Qt ends the process from inside, as its X11
+  // plugin does with exit() once the display has gone: Qt's own objects are
+  // destroyed by then, and so would be a dialog the windows own. They are
+  // left for the end of the process.
+  g_pLeftAtExit = m_pDocTemplate.release();
 }
 
 BOOL CVarnelApp::InitInstance() {
@@ -47,6 +56,12 @@ BOOL CVarnelApp::InitInstance() {
   InstallBoardMessages();
   SetHelpDirectories(ProgramHelpDirectories());
   InstallBoardAccessibility();
+  // The board is drawn from these on every paint: a picture that cannot be
+  // loaded ends start-up here, before a window shows a half-drawn board.
+  m_strStartupError = LoadAllBitmaps();
+  if (!m_strStartupError.isEmpty()) {
+    return FALSE;
+  }
   FrameResources resources{QString::fromLatin1(kMainWindowTitle), MainMenu(), MainAccelerators(),
                            QStringLiteral(":/icons"), QSize(kBoardSize, kBoardSize)};
   m_pDocTemplate = std::make_unique<CSingleDocTemplate>(

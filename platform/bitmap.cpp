@@ -1,24 +1,46 @@
 #include "platform/bitmap.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
-#include <QString>
+#include <QImageReader>
 #include <map>
 
 namespace {
 
+QString g_folder = QStringLiteral(":/bitmaps");
+
 // Decoded pictures by id; an id with no picture is remembered as null.
-std::shared_ptr<const QImage> FindBitmap(UINT id) {
+std::map<UINT, std::shared_ptr<const QImage>>& Cache() {
   static std::map<UINT, std::shared_ptr<const QImage>> cache;
-  const auto found = cache.find(id);
-  if (found != cache.end()) {
+  return cache;
+}
+
+// The picture of this id, null when there is none; a picture that is there
+// but cannot be decoded is null too, not remembered, with *pError saying why.
+std::shared_ptr<const QImage> FindBitmap(UINT id, QString* pError = nullptr) {
+  const auto found = Cache().find(id);
+  if (found != Cache().end()) {
     return found->second;
   }
-  std::shared_ptr<const QImage> image;
-  QImage decoded(QStringLiteral(":/bitmaps/%1.bmp").arg(id));
-  if (!decoded.isNull()) {
-    image = std::make_shared<const QImage>(decoded.convertToFormat(QImage::Format_RGB32));
+  const QString name = QStringLiteral("%1.bmp").arg(id);
+  QImageReader reader(QDir(g_folder).filePath(name));
+  QImage decoded = reader.read();
+  if (decoded.isNull() && reader.error() == QImageReader::FileNotFoundError) {
+    Cache().emplace(id, nullptr);
+    return nullptr;
   }
-  cache.emplace(id, image);
+  if (!decoded.isNull()) {
+    decoded = decoded.convertToFormat(QImage::Format_RGB32);
+  }
+  if (decoded.isNull()) {
+    if (pError != nullptr) {
+      *pError = QStringLiteral("cannot load the picture %1: %2").arg(name, reader.errorString());
+    }
+    return nullptr;
+  }
+  auto image = std::make_shared<const QImage>(std::move(decoded));
+  Cache().emplace(id, image);
   return image;
 }
 
@@ -36,4 +58,20 @@ BOOL CBitmap::DeleteObject() {
   const BOOL had = m_image ? TRUE : FALSE;
   m_image.reset();
   return had;
+}
+
+QString LoadAllBitmaps() {
+  for (const QString& name : QDir(g_folder).entryList({QStringLiteral("*.bmp")}, QDir::Files)) {
+    QString error;
+    FindBitmap(QFileInfo(name).baseName().toUInt(), &error);
+    if (!error.isEmpty()) {
+      return error;
+    }
+  }
+  return {};
+}
+
+void SetBitmapFolder(const QString& folder) {
+  g_folder = folder;
+  Cache().clear();
 }

@@ -3,6 +3,7 @@
 // CBitmap that loads it, so the painter may load them on every paint.
 #pragma once
 
+#include <QString>
 #include <memory>
 
 #include "platform/types.h"
@@ -16,7 +17,8 @@ class CBitmap {
   CBitmap(const CBitmap&) = delete;
   CBitmap& operator=(const CBitmap&) = delete;
 
-  // Loads the bitmap with this id; a missing id loads nothing and returns FALSE.
+  // Loads the bitmap with this id; a missing id, or a picture that cannot be
+  // decoded, loads nothing and returns FALSE.
   BOOL LoadBitmap(UINT nIDResource);
   // Lets go of the picture; returns FALSE when nothing was loaded.
   BOOL DeleteObject();
@@ -27,3 +29,14 @@ class CBitmap {
  private:
   std::shared_ptr<const QImage> m_image;
 };
+
+// Decodes every picture now, so that one that cannot be decoded (damaged, or
+// too little memory) is found at start-up rather than by a half-drawn board.
+// A failure is not remembered: a later load tries again. Empty when all were
+// decoded, else which picture failed and why.
+QString LoadAllBitmaps();
+
+// The folder the pictures are read from, as "<id>.bmp" files: the program's
+// resources unless set otherwise (tests use damaged copies). Setting it
+// forgets the pictures decoded so far.
+void SetBitmapFolder(const QString& folder);

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
+#include "platform/ui/radio_accessible.h"
+
 void CButton::SetCheck(int nCheck) {
   if (m_pControl) {
     m_pControl->setChecked(nCheck == BST_CHECKED);
@@ -16,6 +18,9 @@ int CButton::GetCheck() const {
 ManualRadioButton::ManualRadioButton(const QString& text, QWidget* pParent)
     : QRadioButton(text, pParent) {
   setAutoExclusive(false);
+  // Qt's own factory would answer for any QRadioButton; an interface known
+  // before anyone asks is the one a screen reader gets.
+  QAccessible::registerAccessibleInterface(new RadioAccessible(this));
 }
 
 void ManualRadioButton::keyPressEvent(QKeyEvent* event) {

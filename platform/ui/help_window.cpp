@@ -8,7 +8,9 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-CHelpWindow::CHelpWindow() : QWidget(nullptr, Qt::Window), m_pBrowser(new QTextBrowser(this)) {
+#include "platform/ui/help_browser.h"
+
+CHelpWindow::CHelpWindow() : QWidget(nullptr, Qt::Window), m_pBrowser(new HelpBrowser(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   // Help is a window of its own, never a part of the game's: closing it does
   // not end the program.

@@ -27,3 +27,11 @@ QPoint KeepOnScreen(QPoint topLeft, QSize outer, const QRect& available) {
   const int y = std::min(topLeft.y(), available.y() + available.height() - outer.height());
   return {std::max(x, available.x()), std::max(y, available.y())};
 }
+
+bool UsableScaleFactor(double factor) {
+  // Below 1 Qt's window is smaller than the board it must hold, and shows a
+  // corner of it; above 6 the menu bar alone is wider than a 1024-pixel screen.
+  constexpr double kSmallest = 1.0;
+  constexpr double kLargest = 6.0;
+  return std::isfinite(factor) && factor >= kSmallest && factor <= kLargest;
+}

@@ -19,3 +19,8 @@ QSize LogicalSurfaceSize(QSize surface, qreal devicePixelRatio, int scale);
 // `available`; where it is larger, its top-left corner stays on it, so that
 // the title bar and the menu can always be reached.
 QPoint KeepOnScreen(QPoint topLeft, QSize outer, const QRect& available);
+
+// Whether a global scale factor (QT_SCALE_FACTOR) gives the fixed-size window
+// a usable size: finite, not below 1, where the board would not fit its
+// window, and not so large that the menu bar alone is wider than a screen.
+bool UsableScaleFactor(double factor);

@@ -87,6 +87,10 @@ env -u DISPLAY "$program" --help >"$work/out" 2>&1 && grep -q '^Usage: ' "$work/
   fail "--help without a display"
 env -u DISPLAY "$program" --version >"$work/out" 2>&1 && grep -q 'Tumbleroad' "$work/out" ||
   fail "--version without a display"
+for option in --help --version; do
+  env -u DISPLAY "$program" $option >/dev/full 2>"$work/out"
+  [ $? = 1 ] && grep -q "cannot write" "$work/out" || fail "$option to a full disk is not a failure"
+done
 env -u DISPLAY "$program" --seed=x >"$work/out" 2>&1
 [ $? = 2 ] && grep -q "invalid seed 'x'" "$work/out" || fail "a bad seed is not refused"
 env -u DISPLAY "$program" --frobnicate >"$work/out" 2>&1
@@ -122,4 +126,20 @@ quit_game
 scenario_focus_change_during_throw
 scenario_close_during_throw
 scenario_close_during_computer_turn
+
+# Last, as it takes the display away: with a dialog open, a lost display ends
+# the program with a failure status, and no crash.
+echo "== the display goes away while a dialog is open"
+start_xvfb 1024x768
+display_pid=${helper_pids[-1]}
+start_openbox
+launch_seeded "$program" 3
+keys alt+o p
+dialog_opens "Select Players" || fail "Select Players did not open"
+kill "$display_pid"
+wait_for 10 game_ended || quit_game
+wait "$game_pid"
+status=$?
+game_pid=""
+[ $status = 1 ] || fail "losing the display with a dialog open gave exit status $status"
 finish

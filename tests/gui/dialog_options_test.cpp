@@ -3,6 +3,7 @@
 // a new game (computer turns included) before DoModal returns.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QTest>
 #include <vector>
 
@@ -237,6 +238,28 @@ TEST_P(SeatKindDialogs, OkKeepsTheKindsAndStartsANewGame) {
   EXPECT_EQ(RunModal(*dlg, [](QDialog& window) { PressKey(window, Qt::Key_Return); }), IDOK);
   EXPECT_TRUE(NewGameRan());
   EXPECT_TRUE(std::equal(std::begin(opening), std::end(opening), g_nPlayerType));
+}
+
+// A screen reader's toggle or press on a radio does what a click does: the
+// dialog's handler moves the check marks and writes the option.
+TEST_P(SeatKindDialogs, ScreenReaderActionsOnARadioActAsClicks) {
+  g_nPlayers = GetParam().nSeats;
+  for (const QString& action :
+       {QAccessibleActionInterface::toggleAction(), QAccessibleActionInterface::pressAction()}) {
+    std::unique_ptr<CDialog> dlg = GetParam().make();
+    RunModal(*dlg, [&action](QDialog& window) {
+      for (const int nID : {kComputerId[1], kHumanId[1], kComputerId[1]}) {
+        QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(Control(window, nID));
+        ASSERT_TRUE(radio->actionInterface()->actionNames().contains(action));
+        radio->actionInterface()->doAction(action);
+        const bool computer = nID == kComputerId[1];
+        EXPECT_EQ(g_nPlayerType[1], computer ? kComputerSeat : kHumanSeat);
+        EXPECT_EQ(IsChecked(window, kComputerId[1]), computer) << action.toStdString();
+        EXPECT_EQ(IsChecked(window, kHumanId[1]), !computer) << action.toStdString();
+      }
+      PressKey(window, Qt::Key_Escape);
+    });
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(

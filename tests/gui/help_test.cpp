@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QWindow>
 
+#include "platform/ui/help_browser.h"
 #include "shell_test_support.h"
 #include "tests/gui/dialog_test_driver.h"
 
@@ -35,6 +36,31 @@ TEST_F(HelpTest, BookIsFoundByTheHelpFileNameInTheFirstFolderThatHasIt) {
             first.filePath("TumbleroadHlp.html"));
   EXPECT_TRUE(FindHelpBook("Other.hlp", folders).isEmpty());
   EXPECT_TRUE(FindHelpBook("TumbleroadHlp.hlp", {}).isEmpty());
+}
+
+TEST_F(HelpTest, OnlyRegularFilesOfTheBookOfBoundedSizeAreShown) {
+  QTemporaryDir book;
+  QTemporaryDir elsewhere;
+  WriteFile(book.filePath("page.html"), "<html><title>A page</title></html>");
+  WriteFile(book.filePath("big.html"), QByteArray(HelpBrowser::kMaxPageBytes + 1, 'x'));
+  WriteFile(elsewhere.filePath("secret.html"), "<html><title>Secret</title></html>");
+  QFile::link(elsewhere.filePath("secret.html"), book.filePath("link.html"));
+  const QStringList folders = HelpDirectories();
+  SetHelpDirectories({book.path()});
+  const std::pair<QString, const char*> links[] = {
+      {book.filePath("page.html"), "A page"},
+      {elsewhere.filePath("secret.html"), "Not shown"},
+      {book.filePath("../" + QDir(elsewhere.path()).dirName() + "/secret.html"), "Not shown"},
+      {book.filePath("link.html"), "Not shown"},
+      {book.filePath("big.html"), "Not shown"},
+      {"/dev/zero", "Not shown"},
+  };
+  for (const auto& [path, title] : links) {
+    HelpBrowser browser(nullptr);
+    browser.setSource(QUrl::fromLocalFile(path));
+    EXPECT_EQ(browser.documentTitle(), title) << path.toStdString();
+  }
+  SetHelpDirectories(folders);
 }
 
 TEST_F(HelpTest, InstalledProgramLooksInTheSharedDataFolder) {

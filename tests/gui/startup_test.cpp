@@ -4,9 +4,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "app/window_system_failure.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
+#include "platform/bitmap.h"
 #include "shell_test_support.h"
 #include "support/dice_control.h"
 
@@ -94,6 +96,40 @@ TEST_F(StartupTest, AFileThatCannotBeOpenedFailsStartUpWithoutAWindow) {
     EXPECT_EQ(AfxGetApp()->m_pMainWnd, nullptr);
     EXPECT_EQ(g_Dice[0].m_nValue, 1) << "the dice were thrown";
   }
+}
+
+TEST_F(StartupTest, APictureThatCannotBeLoadedFailsStartUpWithoutAWindow) {
+  QTemporaryDir dir;
+  QFile(dir.filePath("131.bmp")).open(QIODevice::WriteOnly);
+  SetBitmapFolder(dir.path());
+  m_app.SetCommandLine(WithSeed(kTestSeed));
+  EXPECT_FALSE(m_app.InitInstance());
+  SetBitmapFolder(QStringLiteral(":/bitmaps"));
+  EXPECT_TRUE(m_app.StartupError().contains("131.bmp")) << m_app.StartupError().toStdString();
+  EXPECT_EQ(Frame(), nullptr);
+}
+
+TEST(WindowSystemFailure, NamesTheWindowSystemAndTheDisplayThatFailed) {
+  const char* const cases[][4] = {
+      // QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY, what the message names
+      {"xcb", "", "", "no display is set (DISPLAY is empty)"},
+      {"wayland", ":7", "", "on Wayland display wayland-0 (WAYLAND_DISPLAY is not set)"},
+      {"wayland-egl", "", "w-1", "on Wayland display w-1"},
+      {"bogus", ":7", "", "'bogus' named by QT_QPA_PLATFORM cannot be started (this Qt has: a, b)"},
+  };
+  const QByteArray saved[] = {qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"),
+                              qgetenv("WAYLAND_DISPLAY")};
+  for (const auto& c : cases) {
+    qputenv("QT_QPA_PLATFORM", c[0]);
+    qputenv("DISPLAY", c[1]);
+    qputenv("WAYLAND_DISPLAY", c[2]);
+    EXPECT_TRUE(
+        WindowSystemFailure({"tumbleroad"}, "Available platform plugins are: a, b.").contains(c[3]))
+        << c[0];
+  }
+  qputenv("QT_QPA_PLATFORM", saved[0]);
+  qputenv("DISPLAY", saved[1]);
+  qputenv("WAYLAND_DISPLAY", saved[2]);
 }
 
 TEST_F(StartupTest, ClosingDuringTheOpeningThrowEndsCleanly) {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include "platform/bitmap.h"
 #include "platform/dc.h"
@@ -74,6 +76,18 @@ TEST(DeviceContext, ChildWindowDrawsInsideItsAreaOfTheParent) {
       ASSERT_EQ(out.pixel(x, y), inside ? 0xffffffffu : 0xff000000u) << x << "," << y;
     }
   }
+}
+
+TEST(DeviceContext, APictureThatCannotBeDecodedIsTriedAgainOnTheNextLoad) {
+  QTemporaryDir dir;
+  // An empty file: there, but no picture.
+  QFile(dir.filePath("131.bmp")).open(QIODevice::WriteOnly);
+  SetBitmapFolder(dir.path());
+  CBitmap bitmap;
+  EXPECT_FALSE(bitmap.LoadBitmap(131));
+  QImage(3, 2, QImage::Format_RGB32).save(dir.filePath("131.bmp"));
+  EXPECT_TRUE(bitmap.LoadBitmap(131));
+  SetBitmapFolder(QStringLiteral(":/bitmaps"));
 }
 
 TEST(DeviceContext, MissingBitmapLoadsNothingAndCopiesNothing) {

@@ -1,6 +1,8 @@
 // tumbleroad-sim: plays all-computer games and prints what happened in them.
 #include <QCoreApplication>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "sim_options.h"
 #include "simulation.h"
@@ -50,8 +52,7 @@ int main(int argc, char** argv) {
   const SimCommandLine commandLine = ParseSimCommandLine(argc, argv);
   switch (commandLine.outcome) {
     case SimCommandLine::Outcome::kHelp:
-      std::fputs(commandLine.text.c_str(), stdout);
-      return 0;
+      return std::fputs(commandLine.text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0 ? 0 : 1;
     case SimCommandLine::Outcome::kError:
       std::fprintf(stderr, "tumbleroad-sim: %s\nTry 'tumbleroad-sim --help'.\n",
                    commandLine.text.c_str());
@@ -60,5 +61,10 @@ int main(int argc, char** argv) {
       break;
   }
   PrintTally(commandLine.options, RunSimulation(commandLine.options));
+  // A tally that could not be written (a full disk, say) is no success.
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    std::fprintf(stderr, "tumbleroad-sim: cannot write the tally: %s\n", std::strerror(errno));
+    return 1;
+  }
   return 0;
 }

@@ -49,12 +49,6 @@ std::optional<QPoint> CMainFrame::WindowOrigin(QSize screen, QSize outer) const 
 
 BOOL CMainFrame::OnCommand(UINT nID) {
   DismissBoardMessage();
-  const BOOL handled = RouteCommand(nID);
-  ResumeYieldedComputer();
-  return handled;
-}
-
-BOOL CMainFrame::RouteCommand(UINT nID) {
   if (auto* view = static_cast<CVarnelView*>(GetActiveView());
       view != nullptr && view->OnViewCommand(nID)) {
     return TRUE;
@@ -113,6 +107,11 @@ bool CMainFrame::RunsDuringPlay(UINT nID) const {
 
 void CMainFrame::OnYieldRequest() {
   YieldComputer();
+}
+
+void CMainFrame::OnDeferredCommand(UINT nID) {
+  OnCommand(nID);
+  ResumeYieldedComputer();
 }
 
 void CMainFrame::OnViewMessage(UINT message, UINT nFlags, CPoint point) {

@@ -39,11 +39,12 @@ class CMainFrame : public CFrameWnd {
   void OnViewKeyDown(UINT nChar) override;
   void OnClose() override;
   void OnYieldRequest() override;
+  // The computer that yielded for the command plays on after it.
+  void OnDeferredCommand(UINT nID) override;
   bool IsChecked(UINT nID) const override;
   // The speed can change while the computer plays; it plays on at the new pace.
   bool RunsDuringPlay(UINT nID) const override;
 
  private:
-  BOOL RouteCommand(UINT nID);
   BOOL OnFrameCommand(UINT nID);
 };

@@ -37,6 +37,11 @@ film_computer_turn() {
   sleep 0.5
   dialog_keys Return
   xdotool windowfocus --sync "$screen_window" 2>/dev/null
+  if [ -n "${f2_after:-}" ]; then
+    sleep "$f2_after"
+    date +%s.%N >"$work/f2"
+    xdotool key F2
+  fi
   wait $film
   quit_game
 }
@@ -44,6 +49,8 @@ film_computer_turn() {
 film_computer_turn Slow 40
 film_computer_turn Normal 25
 film_computer_turn Fast 12
-for speed in Slow Normal Fast; do
-  film_computer_turn $speed 8 --f2-at-first-peg
-done
+# F2 once the computer has made its first move at that speed.
+f2_after=3.0 film_computer_turn Slow 8 "$work/f2"
+f2_after=2.0 film_computer_turn Normal 8 "$work/f2"
+f2_after=1.2 film_computer_turn Fast 8 "$work/f2"
+

@@ -2,16 +2,14 @@
 """Reads a film of the board (raw RGB frames of SIZE x SIZE, the board scaled
 down without smoothing) from standard input and the frames' wall-clock times
 from ffmpeg's showinfo log, and prints how long each step of the computer's
-turn stayed on the screen. With --f2-at-first-peg it presses F2 (xdotool) as
-soon as the first peg of the turn shows, and times the new game's return.
+turn stayed on the screen; given the file holding the time F2 was pressed,
+the time from then to the new game's first frame (the board without pegs).
 
-  pace_frames.py SPEED SHOWINFO_LOG [--f2-at-first-peg]
+  pace_frames.py SPEED SHOWINFO_LOG [F2_TIME_FILE]
 """
 import re
 import statistics
-import subprocess
 import sys
-import time
 
 SIZE = 120           # the 480-pixel board, one sample every 4 pixels
 STEP = 480 // SIZE
@@ -42,10 +40,10 @@ def die_state(frame, die):
 
 def main():
     speed, log = sys.argv[1], sys.argv[2]
-    press_f2 = "--f2-at-first-peg" in sys.argv
+    # The wall-clock time F2 was pressed, in a file written meanwhile.
+    f2_file = sys.argv[3] if len(sys.argv) > 3 else None
     frame_bytes = SIZE * SIZE * 3
     states = []
-    f2_sent = None
     empty_middle = None
     while True:
         frame = sys.stdin.buffer.read(frame_bytes)
@@ -53,13 +51,11 @@ def main():
             break
         dice = tuple(die_state(frame, d) for d in range(4))
         middle = hash(samples(frame, *MIDDLE))
-        if empty_middle is None:
+        # The empty board: as the opening throw begins, once the dialog that
+        # started the game has gone.
+        if empty_middle is None and states and dice != states[0][0]:
             empty_middle = middle
         states.append((dice, hash(samples(frame, *BANNER)), middle))
-        if press_f2 and f2_sent is None and middle != empty_middle:
-            time.sleep(0.1)
-            f2_sent = time.time()
-            subprocess.run(["xdotool", "key", "F2"], check=False)
     times = [int(m.group(1)) / 1e6 for m in re.finditer(r"n:\s*\d+ pts:(\d+)", open(log).read())]
     n = min(len(times), len(states))
     times, states = times[:n], states[:n]
@@ -84,10 +80,23 @@ def main():
         values = [1000 * v for v in values]
         return f"median {statistics.median(values):.0f} ms ({min(values):.0f} ... {max(values):.0f}, {len(values)} seen)"
 
-    if press_f2:
-        back = [times[i] for i in range(n) if times[i] > f2_sent and states[i][2] == empty_middle]
-        print(f"{speed}: F2 pressed while the computer plays to the new game's first frame: "
-              + (f"{1000 * (back[0] - f2_sent):.0f} ms" if back else "not seen"))
+    if f2_file:
+        f2_sent = float(open(f2_file).read())
+        before = [st for t, st in zip(times, states) if t <= f2_sent]
+        # In the middle of a move: a chosen die black or a played one blank.
+        moving = bool(before) and any(d in ("K", "B") for d in before[-1][0])
+        after = [i for i in range(n) if times[i] > f2_sent]
+        reacted = next((times[i] for i in after if states[i][0] != before[-1][0]), None)
+        # The new game throws die by die: once the last die tumbles, all four
+        # show faces again.
+        thrown = next((times[i] for i in after if all(d.startswith("F") for d in states[i][0])), None)
+
+        def since_f2(t):
+            return f"{1000 * (t - f2_sent):.0f} ms" if t is not None else "not seen"
+
+        print(f"{speed}: F2 pressed while the computer plays (mid-move: {'yes' if moving else 'no'}): "
+              f"first change on the board {since_f2(reacted)}, new game's throw on all four dice "
+              f"{since_f2(thrown)}")
         return
 
     black = [end - start for start, end in runs(lambda s: s[0].count("K") == 2)]

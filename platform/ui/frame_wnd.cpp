@@ -155,7 +155,7 @@ void CFrameWnd::HandleInput(const std::function<void()>& handler) {
     while (!m_deferred.empty() && m_nWatching == 0 && !m_bCloseRequested) {
       const UINT nID = m_deferred.front();
       m_deferred.pop_front();
-      OnCommand(nID);
+      OnDeferredCommand(nID);
     }
   }
   if (m_pHold->IsBusy()) {

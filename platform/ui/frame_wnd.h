@@ -109,6 +109,9 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   virtual void OnYieldRequest() {}
   // Whether the choice of a radio menu item is the one in force.
   virtual bool IsChecked(UINT /*nID*/) const { return false; }
+  // Runs a command that was made while play was watched, once it has
+  // yielded.
+  virtual void OnDeferredCommand(UINT nID) { OnCommand(nID); }
   // A command that acts at once while play is watched, without ending it.
   virtual bool RunsDuringPlay(UINT /*nID*/) const { return false; }
 

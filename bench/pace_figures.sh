@@ -11,6 +11,7 @@ program=$(realpath "$1")
 here=$(cd "$(dirname "$0")" && pwd)
 bitmaps=$here/../res/bitmaps
 source "$here/../tests/e2e/lib.sh"
+require_tools ffmpeg Xvfb xdotool python3
 platform=x11
 start_xvfb 1024x768
 

@@ -54,6 +54,13 @@ InputHold::Busy::~Busy() {
   }
 }
 
+void InputHold::SetWatching(QWidget* board) {
+  m_pWatchedBoard = board;
+  if (board != nullptr) {
+    Deliver();
+  }
+}
+
 bool InputHold::InMainWindow(const QObject* receiver) const {
   if (m_pMainWindow == nullptr) {
     return false;
@@ -132,6 +139,9 @@ bool InputHold::eventFilter(QObject* receiver, QEvent* event) {
 }
 
 void InputHold::Deliver() {
+  // A watch may begin inside a delivery (a held release of STOP hands the
+  // turn to the computer); the outer loop then finds the queue empty.
+  const bool wasDelivering = m_bDelivering;
   m_bDelivering = true;
   while (!m_held.empty()) {
     HeldEvent held = std::move(m_held.front());
@@ -143,5 +153,5 @@ void InputHold::Deliver() {
     // what is already queued, and leaves its delivery to this loop.
     QCoreApplication::sendEvent(held.receiver, held.event.get());
   }
-  m_bDelivering = false;
+  m_bDelivering = wasDelivering;
 }

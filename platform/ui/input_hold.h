@@ -41,8 +41,11 @@ class InputHold : public QObject {
 
   // While play the user only watches runs (the computer's turn), input to
   // the board is dropped, not held, and all other input (the menu, its keys,
-  // the window's controls) goes through at once.
-  void SetWatching(QWidget* board) { m_pWatchedBoard = board; }
+  // the window's controls) goes through at once. What was held when the watch
+  // begins is delivered then under those rules: a click made after the
+  // person's turn ended is no move for the computer's seat, nor for the
+  // person's next turn.
+  void SetWatching(QWidget* board);
 
   bool IsBusy() const { return m_nDepth > 0; }
   // Forgets what is held: the window has closed.

@@ -88,6 +88,27 @@ TEST_F(ComputerWatchTest, BoardInputIsDroppedAndACommandRunsAtTheNextStep) {
   }
 }
 
+// A click held while the person's last handler ran (STOP shown pressed, a
+// bust shown) is no move for anybody once the computer's turn begins.
+TEST_F(ComputerWatchTest, InputHeldWhenTheComputerBeginsIsDropped) {
+  SetFramePause(std::chrono::milliseconds{0});
+  ResetGameState();
+  g_nPlayerType[0] = kComputerSeat;
+  SeedRandom(4);
+  NewGame();
+  const GameSnapshot unbroken;
+  SetFramePause(std::chrono::milliseconds{1});
+
+  ResetGameState();
+  g_nPlayerType[0] = kComputerSeat;
+  SeedRandom(4);
+  Frame()->HandleInput([&] {
+    QTest::mouseClick(m_pSurface, Qt::LeftButton, {}, QPoint(32, 32));
+    NewGame();
+  });
+  EXPECT_EQ(GameSnapshot(), unbroken);
+}
+
 TEST_F(ComputerWatchTest, ASpeedChosenWhileTheComputerPlaysActsAtOnce) {
   g_speed = GameSpeed::kSlow;
   bool yielded = true;

@@ -1,9 +1,10 @@
 #include "app/board_message.h"
 
-#include <QLabel>
+#include <QPainter>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
+#include <QWidget>
 
 #include "ai/computer_pace.h"
 #include "game/game_state.h"
@@ -34,6 +35,36 @@ QString ColumnList(unsigned columns) {
   return QStringLiteral("columns %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
 }
 
+// The message's picture over the board. A plain widget, not a label: the
+// board's own message part speaks the words, and a label would say them twice
+// more to a screen reader.
+class MessagePlate : public QWidget {
+ public:
+  explicit MessagePlate(QWidget* board) : QWidget(board) {
+    setObjectName(QStringLiteral("boardMessage"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+  void SetWords(const QString& words) {
+    m_words = words;
+    update();
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QColor(255, 255, 255, 150));
+    painter.setBrush(QColor(24, 24, 24, 210));
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), 6, 6);
+    painter.setPen(Qt::white);
+    painter.drawText(rect().adjusted(8, 2, -8, -2), Qt::AlignCenter | Qt::TextWordWrap, m_words);
+  }
+
+ private:
+  QString m_words;
+};
+
 class BoardMessage : public CPlayListener {
  public:
   void OnPlayEvent(const PlayEvent& event) override {
@@ -56,8 +87,8 @@ class BoardMessage : public CPlayListener {
     }
     m_bStays = false;
     m_text.clear();
-    if (m_pLabel != nullptr) {
-      m_pLabel->hide();
+    if (m_pPlate != nullptr) {
+      m_pPlate->hide();
     }
   }
 
@@ -71,22 +102,23 @@ class BoardMessage : public CPlayListener {
     if (board == nullptr) {
       return;
     }
-    if (m_pLabel == nullptr || m_pLabel->parent() != board) {
-      m_pLabel = MakeLabel(board);
-      m_pTimer = new QTimer(m_pLabel);
+    if (m_pPlate == nullptr || m_pPlate->parent() != board) {
+      m_pPlate = new MessagePlate(board);
+      m_pTimer = new QTimer(m_pPlate);
       m_pTimer->setSingleShot(true);
-      QObject::connect(m_pTimer, &QTimer::timeout, m_pLabel, [this] { Hide(false); });
+      QObject::connect(m_pTimer, &QTimer::timeout, m_pPlate, [this] { Hide(false); });
     }
     const QRect area = board->LogicalRect(
         BoardMessageArea().translated(CFrameWnd::kViewEdge, CFrameWnd::kViewEdge));
-    QFont font = m_pLabel->font();
+    QFont font = m_pPlate->font();
     font.setPixelSize(area.height() * 13 / 50);
-    m_pLabel->setFont(font);
-    m_pLabel->setGeometry(area);
-    m_pLabel->setText(words);
-    m_pLabel->show();
-    m_pLabel->raise();
-    m_pLabel->repaint();
+    font.setBold(true);
+    m_pPlate->setFont(font);
+    m_pPlate->setGeometry(area);
+    m_pPlate->SetWords(words);
+    m_pPlate->show();
+    m_pPlate->raise();
+    m_pPlate->repaint();
     if (m_bStays) {
       m_pTimer->stop();
     } else {
@@ -100,20 +132,7 @@ class BoardMessage : public CPlayListener {
     return app != nullptr ? dynamic_cast<CFrameWnd*>(app->m_pMainWnd) : nullptr;
   }
 
-  static QLabel* MakeLabel(QWidget* board) {
-    auto* label = new QLabel(board);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    // The board part speaks for it; the label is only its picture.
-    label->setAccessibleName(QString());
-    label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    label->setStyleSheet(QStringLiteral(
-        "QLabel { color: white; font-weight: bold; background-color: rgba(24, 24, 24, 210);"
-        " border: 1px solid rgba(255, 255, 255, 150); border-radius: 6px; padding: 2px 8px; }"));
-    return label;
-  }
-
-  QPointer<QLabel> m_pLabel;
+  QPointer<MessagePlate> m_pPlate;
   QTimer* m_pTimer = nullptr;
   QString m_text;
   bool m_bStays = false;

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "ai/computer_pace.h"
+#include "game/board_display.h"
 #include "game/computer_hand_over.h"
 #include "game/game_state.h"
 #include "platform/frame_pause.h"
@@ -50,10 +51,34 @@ class WatchedComputer : public CComputerToMove {
 
 WatchedComputer g_watchedComputer;
 
+// Each step the computer holds in view is told to a screen reader as it is
+// shown: its throw, the dice it chose, the pair played, the button pressed.
+class AnnouncedBoard : public CBoardDisplay {
+ public:
+  void Repaint() override { m_pBoard->Repaint(); }
+  void ShowButtonPressed(BoardButton button) override { m_pBoard->ShowButtonPressed(button); }
+  void ShowBothButtonsLive() override { m_pBoard->ShowBothButtonsLive(); }
+  int DieAt(CPoint point) const override { return m_pBoard->DieAt(point); }
+  BoardButton ButtonAt(CPoint point) const override { return m_pBoard->ButtonAt(point); }
+  void Hold(std::chrono::milliseconds length, const std::function<bool()>& done) override {
+    if (CFrameWnd* frame = MainFrame(); frame != nullptr && frame->IsWatching()) {
+      frame->AnnounceChanges();
+    }
+    m_pBoard->Hold(length, done);
+  }
+
+  CBoardDisplay* m_pBoard = nullptr;
+};
+
+AnnouncedBoard g_announcedBoard;
+
 }  // namespace
 
 void InstallComputerWatch() {
   g_watchedComputer.m_pComputer = SetComputerToMove(&g_watchedComputer);
+  if (BoardDisplay() != nullptr && BoardDisplay() != &g_announcedBoard) {
+    g_announcedBoard.m_pBoard = SetBoardDisplay(&g_announcedBoard);
+  }
 }
 
 void YieldComputer() {

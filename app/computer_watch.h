@@ -4,7 +4,8 @@
 // runs, and then lets the computer play on.
 #pragma once
 
-// Puts the watch around the computer player installed before it.
+// Puts the watch around the computer player installed before it, and has the
+// board installed before it tell a screen reader of each step it holds.
 void InstallComputerWatch();
 
 // A command or a close came while the computer played: it yields at its next

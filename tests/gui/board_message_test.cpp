@@ -1,7 +1,5 @@
 #include "app/board_message.h"
 
-#include <QLabel>
-
 #include "game/game_state.h"
 #include "game/white_pegs.h"
 #include "shell_test_support.h"
@@ -37,9 +35,8 @@ TEST(PlayEventWordsTest, NameTheSeatItsKindAndTheColumns) {
 class BoardMessageTest : public BoardWidgetTest {
  protected:
   bool LabelShown() const {
-    const auto labels = m_pSurface->findChildren<QLabel*>();
-    return labels.size() == 1 && labels.front()->isVisible() &&
-           labels.front()->text() == BoardMessageText();
+    const auto* plate = m_pSurface->findChild<QWidget*>(QStringLiteral("boardMessage"));
+    return plate != nullptr && plate->isVisible() && !BoardMessageText().isEmpty();
   }
 };
 

@@ -6,7 +6,7 @@
 #include "game/computer_hand_over.h"
 #include "game/dice.h"
 #include "game/game_state.h"
-#include "game/turn_controller.h"
+#include "game/turn_passing.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
 
@@ -96,7 +96,7 @@ void PlayComputerTurns() {
 
 void InstallComputerPlayer() {
   class ComputerToMove : public CComputerToMove {
-    void PlayComputerTurns() override { ::PlayComputerTurns(); }
+    void TakeTheMove() override { PlayComputerTurns(); }
   };
   static ComputerToMove computer;
   SetComputerToMove(&computer);

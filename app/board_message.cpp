@@ -9,7 +9,6 @@
 #include "ai/computer_pace.h"
 #include "game/game_state.h"
 #include "platform/ui/frame_wnd.h"
-#include "platform/win_app.h"
 
 namespace {
 
@@ -97,7 +96,7 @@ class BoardMessage : public CPlayListener {
  private:
   void Show(const QString& words) {
     m_text = words;
-    CFrameWnd* frame = MainFrame();
+    CFrameWnd* frame = MainFrameWnd();
     CSurfaceWidget* board = frame != nullptr ? frame->SurfaceWidget() : nullptr;
     if (board == nullptr) {
       return;
@@ -108,8 +107,7 @@ class BoardMessage : public CPlayListener {
       m_pTimer->setSingleShot(true);
       QObject::connect(m_pTimer, &QTimer::timeout, m_pPlate, [this] { Hide(false); });
     }
-    const QRect area = board->LogicalRect(
-        BoardMessageArea().translated(CFrameWnd::kViewEdge, CFrameWnd::kViewEdge));
+    const QRect area = board->LogicalRect(BoardMessageArea().translated(kViewEdge, kViewEdge));
     QFont font = m_pPlate->font();
     font.setPixelSize(area.height() * 13 / 50);
     font.setBold(true);
@@ -125,11 +123,6 @@ class BoardMessage : public CPlayListener {
       m_pTimer->start(kShownMs);
     }
     frame->AnnounceChanges();
-  }
-
-  static CFrameWnd* MainFrame() {
-    CWinApp* app = AfxGetApp();
-    return app != nullptr ? dynamic_cast<CFrameWnd*>(app->m_pMainWnd) : nullptr;
   }
 
   QPointer<MessagePlate> m_pPlate;

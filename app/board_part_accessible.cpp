@@ -29,6 +29,64 @@ QRect ColumnRect(int column) {
   return cells;
 }
 
+using State = QAccessible::State;
+
+QString NoText(int /*number*/) {
+  return QString();
+}
+
+void ReadOnly(int /*number*/, State& state) {
+  state.readOnly = true;
+}
+
+void ButtonState(int /*number*/, State& state) {
+  state.disabled = !ButtonsLive() || IsGameOver();
+}
+
+// What each kind of part is to a screen reader, given the part's number.
+struct PartKind {
+  QAccessible::Role role;
+  QString (*name)(int number);
+  QString (*description)(int number);
+  QRect (*area)(int number);
+  void (*state)(int number, State& state);
+  // The key that does what pressing the part does; 0 for none.
+  int (*key)(int number);
+};
+
+// In the order of BoardPartAccessible::Kind.
+const PartKind kPartKinds[] = {
+    {QAccessible::CheckBox, DieName, NoText, [](int die) { return RectOf(DieArea(die)); },
+     [](int die, State& state) {
+       state.checkable = true;
+       state.checked = g_Dice[die].m_bSelected == 1;
+       state.disabled = !DieAvailable(die);
+     },
+     [](int die) { return Qt::Key_1 + die; }},
+    {QAccessible::PushButton, [](int) { return QStringLiteral("ROLL"); },
+     [](int) { return QStringLiteral("Throw the four dice again"); },
+     [](int) { return RectOf(kRollArea); }, ButtonState, [](int) { return int{Qt::Key_R}; }},
+    {QAccessible::PushButton, [](int) { return QStringLiteral("STOP"); },
+     [](int) { return QStringLiteral("Keep what you climbed and pass the turn"); },
+     [](int) { return RectOf(kStopArea); }, ButtonState, [](int) { return int{Qt::Key_S}; }},
+    {QAccessible::StaticText, ColumnName, ColumnDescription, ColumnRect, ReadOnly,
+     [](int) { return 0; }},
+    {QAccessible::StaticText, [](int) { return BannerText(); }, NoText,
+     [](int) { return QRect(kBannerPlace.x, kBannerPlace.y, kBannerWidth, kBannerHeight); },
+     ReadOnly, [](int) { return 0; }},
+    {QAccessible::AlertMessage, [](int) { return BoardMessageText(); }, NoText,
+     [](int) { return BoardMessageArea(); },
+     [](int, State& state) {
+       state.readOnly = true;
+       state.invisible = BoardMessageText().isEmpty();
+     },
+     [](int) { return 0; }},
+};
+
+const PartKind& KindOf(BoardPartAccessible::Kind kind) {
+  return kPartKinds[static_cast<int>(kind)];
+}
+
 }  // namespace
 
 BoardPartAccessible::BoardPartAccessible(CSurfaceWidget* board, Kind kind, int number)
@@ -68,34 +126,10 @@ QAccessibleInterface* BoardPartAccessible::childAt(int /*x*/, int /*y*/) const {
 
 QString BoardPartAccessible::text(QAccessible::Text t) const {
   if (t == QAccessible::Name) {
-    switch (m_kind) {
-      case Kind::kDie:
-        return DieName(m_nNumber);
-      case Kind::kRoll:
-        return QStringLiteral("ROLL");
-      case Kind::kStop:
-        return QStringLiteral("STOP");
-      case Kind::kColumn:
-        return ColumnName(m_nNumber);
-      case Kind::kBanner:
-        return BannerText();
-      case Kind::kMessage:
-        return BoardMessageText();
-    }
+    return KindOf(m_kind).name(m_nNumber);
   }
   if (t == QAccessible::Description) {
-    switch (m_kind) {
-      case Kind::kRoll:
-        return QStringLiteral("Throw the four dice again");
-      case Kind::kStop:
-        return QStringLiteral("Keep what you climbed and pass the turn");
-      case Kind::kColumn:
-        return ColumnDescription(m_nNumber);
-      case Kind::kDie:
-      case Kind::kBanner:
-      case Kind::kMessage:
-        break;
-    }
+    return KindOf(m_kind).description(m_nNumber);
   }
   return QString();
 }
@@ -106,69 +140,18 @@ QRect BoardPartAccessible::rect() const {
   if (m_pBoard == nullptr) {
     return QRect();
   }
-  QRect area;
-  switch (m_kind) {
-    case Kind::kDie:
-      area = RectOf(DieArea(m_nNumber));
-      break;
-    case Kind::kRoll:
-      area = RectOf(kRollArea);
-      break;
-    case Kind::kStop:
-      area = RectOf(kStopArea);
-      break;
-    case Kind::kColumn:
-      area = ColumnRect(m_nNumber);
-      break;
-    case Kind::kBanner:
-      area = QRect(kBannerPlace.x, kBannerPlace.y, kBannerWidth, kBannerHeight);
-      break;
-    case Kind::kMessage:
-      area = BoardMessageArea();
-      break;
-  }
-  const QRect shown =
-      m_pBoard->LogicalRect(area.translated(CFrameWnd::kViewEdge, CFrameWnd::kViewEdge));
+  const QRect area = KindOf(m_kind).area(m_nNumber);
+  const QRect shown = m_pBoard->LogicalRect(area.translated(kViewEdge, kViewEdge));
   return shown.translated(m_pBoard->mapToGlobal(QPoint(0, 0)));
 }
 
 QAccessible::Role BoardPartAccessible::role() const {
-  switch (m_kind) {
-    case Kind::kDie:
-      return QAccessible::CheckBox;
-    case Kind::kRoll:
-    case Kind::kStop:
-      return QAccessible::PushButton;
-    case Kind::kMessage:
-      return QAccessible::AlertMessage;
-    case Kind::kColumn:
-    case Kind::kBanner:
-      break;
-  }
-  return QAccessible::StaticText;
+  return KindOf(m_kind).role;
 }
 
 QAccessible::State BoardPartAccessible::state() const {
-  QAccessible::State state;
-  switch (m_kind) {
-    case Kind::kDie:
-      state.checkable = true;
-      state.checked = g_Dice[m_nNumber].m_bSelected == 1;
-      state.disabled = !DieAvailable(m_nNumber);
-      break;
-    case Kind::kRoll:
-    case Kind::kStop:
-      state.disabled = !ButtonsAvailable();
-      break;
-    case Kind::kColumn:
-    case Kind::kBanner:
-      state.readOnly = true;
-      break;
-    case Kind::kMessage:
-      state.readOnly = true;
-      state.invisible = BoardMessageText().isEmpty();
-      break;
-  }
+  State state;
+  KindOf(m_kind).state(m_nNumber, state);
   return state;
 }
 
@@ -201,17 +184,5 @@ QStringList BoardPartAccessible::keyBindingsForAction(const QString& actionName)
 }
 
 int BoardPartAccessible::Key() const {
-  switch (m_kind) {
-    case Kind::kDie:
-      return Qt::Key_1 + m_nNumber;
-    case Kind::kRoll:
-      return Qt::Key_R;
-    case Kind::kStop:
-      return Qt::Key_S;
-    case Kind::kColumn:
-    case Kind::kBanner:
-    case Kind::kMessage:
-      break;
-  }
-  return 0;
+  return KindOf(m_kind).key(m_nNumber);
 }

@@ -14,16 +14,6 @@ QString Seat(int seat) {
   return QStringLiteral("Player %1").arg(seat + 1);
 }
 
-// The seat that claimed the column, as the board shows it; -1 for none.
-int Claimant(int column) {
-  for (int seat = 0; seat < g_nPlayers; ++seat) {
-    if (HasClaimed(seat, column)) {
-      return seat;
-    }
-  }
-  return -1;
-}
-
 }  // namespace
 
 QString DieName(int die) {
@@ -35,10 +25,6 @@ QString DieName(int die) {
 
 bool DieAvailable(int die) {
   return g_Dice[die].m_nValue != 0 && !IsGameOver();
-}
-
-bool ButtonsAvailable() {
-  return g_bPairPlayed == 1 && !IsGameOver();
 }
 
 QString ColumnName(int column) {

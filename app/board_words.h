@@ -9,8 +9,6 @@
 QString DieName(int die);
 // The die can be chosen, or put back, now.
 bool DieAvailable(int die);
-// ROLL and STOP can be pressed now.
-bool ButtonsAvailable();
 
 // The pegs of a column, 2 … 12: "Column 7: Player 1 at 3, Player 2 at 1,
 // white peg at 5", where cells count from 1 at the bottom and seats without a

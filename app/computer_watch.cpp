@@ -8,30 +8,24 @@
 #include "game/game_state.h"
 #include "platform/frame_pause.h"
 #include "platform/ui/frame_wnd.h"
-#include "platform/win_app.h"
 
 namespace {
 
-CFrameWnd* MainFrame() {
-  CWinApp* app = AfxGetApp();
-  return app != nullptr ? dynamic_cast<CFrameWnd*>(app->m_pMainWnd) : nullptr;
-}
-
 class WatchedComputer : public CComputerToMove {
  public:
-  void PlayComputerTurns() override {
+  void TakeTheMove() override {
     m_bYielded = false;
-    CFrameWnd* frame = MainFrame();
+    CFrameWnd* frame = MainFrameWnd();
     if (frame == nullptr || m_pComputer == nullptr) {
       if (m_pComputer != nullptr) {
-        m_pComputer->PlayComputerTurns();
+        m_pComputer->TakeTheMove();
       }
       return;
     }
     m_framePause = FramePauseLength();
     {
       CFrameWnd::Watching watching(*frame);
-      m_pComputer->PlayComputerTurns();
+      m_pComputer->TakeTheMove();
     }
     if (ComputerAskedToYield()) {
       m_bYielded = true;
@@ -61,7 +55,7 @@ class AnnouncedBoard : public CBoardDisplay {
   int DieAt(CPoint point) const override { return m_pBoard->DieAt(point); }
   BoardButton ButtonAt(CPoint point) const override { return m_pBoard->ButtonAt(point); }
   void Hold(std::chrono::milliseconds length, const std::function<bool()>& done) override {
-    if (CFrameWnd* frame = MainFrame(); frame != nullptr && frame->IsWatching()) {
+    if (CFrameWnd* frame = MainFrameWnd(); frame != nullptr && frame->IsWatching()) {
       frame->AnnounceChanges();
     }
     m_pBoard->Hold(length, done);
@@ -91,7 +85,7 @@ void ResumeYieldedComputer() {
     return;
   }
   g_watchedComputer.m_bYielded = false;
-  const CFrameWnd* frame = MainFrame();
+  const CFrameWnd* frame = MainFrameWnd();
   if (frame == nullptr || frame->IsClosing() || frame->IsWatching() || IsGameOver() ||
       g_nPlayerType[g_nCurrentPlayer] != kComputerSeat) {
     return;

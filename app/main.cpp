@@ -136,8 +136,8 @@ int main(int argc, char** argv) {
   // A file that cannot be read is refused at once, display or not.
   QString startupError;
   if (info.m_nShellCommand == CCommandLineInfo::FileOpen) {
-    if (const QString error = FileOpenError(info.m_strFileName); !error.isEmpty()) {
-      startupError = QStringLiteral("cannot open '%1': %2").arg(info.m_strFileName, error);
+    startupError = CannotOpenMessage(info.m_strFileName);
+    if (!startupError.isEmpty()) {
       PrintTo(stderr, QStringLiteral("%1: %2\n").arg(program, startupError));
       // The message box is for those who started the game from a menu.
       if (qEnvironmentVariableIsEmpty("DISPLAY") &&

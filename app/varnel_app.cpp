@@ -14,7 +14,8 @@
 #include "app/startup_report.h"
 #include "app/varnel_doc.h"
 #include "app/varnel_view.h"
-#include "board/board_display.h"
+#include "board/main_window_board.h"
+#include "board/sprites.h"
 #include "game/game_state.h"
 #include "platform/bitmap.h"
 #include "platform/ui/message_map.h"
@@ -28,8 +29,6 @@ constexpr CommandMapEntry<CVarnelApp> kAppCommands[] = {
     {ID_APP_EXIT, &CVarnelApp::OnAppExit},
     {ID_FILE_NEW, &CVarnelApp::OnFileNew},
 };
-
-constexpr int kBoardSize = 480;
 
 // The windows of a process that Qt ended itself, kept until its very end.
 CSingleDocTemplate* g_pLeftAtExit = nullptr;

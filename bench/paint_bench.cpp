@@ -3,7 +3,7 @@
 // the four dice, which paints the board 48 times in a row.
 #include <benchmark/benchmark.h>
 
-#include "board/board_display.h"
+#include "board/main_window_board.h"
 #include "board/painter.h"
 #include "game/dice.h"
 #include "game/game_state.h"

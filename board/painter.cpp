@@ -56,7 +56,7 @@ void PaintBoard(CDC* pDC, int nOffset) {
   if (g_bBoardDrawn == 0) {
     memDC.CreateCompatibleDC(pDC);
     memDC.SelectObject(&board);
-    Copy(pDC, nOffset, {0, 0}, 480, 480, &memDC, {0, 0});
+    Copy(pDC, nOffset, {0, 0}, kBoardSize, kBoardSize, &memDC, {0, 0});
     memDC.DeleteDC();
   }
 
@@ -75,14 +75,7 @@ void PaintBoard(CDC* pDC, int nOffset) {
 
   // Committed pegs. A claimed column shows its claimant in every hole.
   for (int c = 2; c <= 12; ++c) {
-    int claimant = -1;
-    for (int s = 0; s < g_nPlayers; ++s) {
-      if (g_nProgress[s][c] == g_nColumnHeight[c]) {
-        claimant = s;
-        break;
-      }
-    }
-    if (claimant >= 0) {
+    if (const int claimant = Claimant(c); claimant >= 0) {
       for (int q = 0; q < 4; ++q) {
         for (int h = 0; h < g_nColumnHeight[c]; ++h) {
           Copy(pDC, nOffset, HolePoint(c, h, q), kHoleSize, kHoleSize, &memDC,
@@ -152,7 +145,7 @@ void PaintBoard(CDC* pDC, int nOffset) {
   CBitmap buttons;
   buttons.LoadBitmap(IDB_BUTTONS);
   memDC.SelectObject(&buttons);
-  const bool live = g_bPairPlayed == 1;
+  const bool live = ButtonsLive();
   pDC->BitBlt(kStopButtonPlace.x, kStopButtonPlace.y, kButtonWidth, kButtonHeight, &memDC,
               live ? kStopLivePicture : kBlankButtonPicture, 0, SRCCOPY);
   pDC->BitBlt(kRollButtonPlace.x, kRollButtonPlace.y, kButtonWidth, kButtonHeight, &memDC,
@@ -162,4 +155,14 @@ void PaintBoard(CDC* pDC, int nOffset) {
   pegs.DeleteObject();
   board.DeleteObject();
   buttons.DeleteObject();
+}
+
+void PaintBoardAfresh(CDC* pDC) {
+  g_bBoardDrawn = 0;
+  for (CDie& die : g_Dice) {
+    if (die.m_bSelected == 1) {
+      die.m_bRedraw = 1;
+    }
+  }
+  PaintBoard(pDC, 0);
 }

@@ -5,6 +5,9 @@
 
 #include "platform/types.h"
 
+// IDB_BOARD: the whole board, square; the view shows it pixel for pixel.
+constexpr int kBoardSize = 480;
+
 // IDB_PEGS: the 9 × 9 pegs and empty hole, and the 13 × 13 pip slots.
 constexpr int kHoleSize = 9;
 // Source of each seat's peg sprite; entry 4 is the white peg.

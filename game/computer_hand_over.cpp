@@ -12,6 +12,6 @@ CComputerToMove* SetComputerToMove(CComputerToMove* pComputer) {
 
 void HandOverToComputer() {
   if (g_pComputerToMove != nullptr) {
-    g_pComputerToMove->PlayComputerTurns();
+    g_pComputerToMove->TakeTheMove();
   }
 }

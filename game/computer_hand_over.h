@@ -8,7 +8,7 @@ class CComputerToMove {
   virtual ~CComputerToMove() = default;
   // Plays computer turns until a person is to move or the game is over; in a
   // game of computers only, until the first stop.
-  virtual void PlayComputerTurns() = 0;
+  virtual void TakeTheMove() = 0;
 };
 
 // Installs the computer player (null removes it); returns the one before.

@@ -27,6 +27,15 @@ bool IsGameOver() {
   return g_nWinner > 0 || g_bNoWinner == 1;
 }
 
+int Claimant(int column) {
+  for (int seat = 0; seat < g_nPlayers; ++seat) {
+    if (HasClaimed(seat, column)) {
+      return seat;
+    }
+  }
+  return -1;
+}
+
 int ClaimedCount(int seat) {
   int count = 0;
   for (int column = 2; column <= 12; ++column) {

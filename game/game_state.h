@@ -33,6 +33,11 @@ extern int g_bNoWinner;
 // The game is over, won or not: board input is ignored until a new game.
 bool IsGameOver();
 
+// ROLL and STOP are live once a pair of the present throw is played.
+inline bool ButtonsLive() {
+  return g_bPairPlayed == 1;
+}
+
 // A seat has claimed column c when its progress there reaches the top cell.
 // Inline: the rules ask it for every seat and column many times a throw.
 inline bool HasClaimed(int seat, int column) {
@@ -40,6 +45,8 @@ inline bool HasClaimed(int seat, int column) {
 }
 // The number of columns 2 … 12 the seat has claimed.
 int ClaimedCount(int seat);
+// The seat that has claimed column c, or -1.
+int Claimant(int column);
 
 // Starts a new game with the present options; plays the computer's turns
 // first when seat 0 is a computer seat.

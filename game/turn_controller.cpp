@@ -5,14 +5,10 @@
 #include "game/computer_hand_over.h"
 #include "game/dice.h"
 #include "game/game_state.h"
+#include "game/turn_passing.h"
 #include "game/white_pegs.h"
 
 namespace {
-
-// ROLL and STOP can be pressed once a pair of the present throw is played.
-bool ButtonsLive() {
-  return g_bPairPlayed == 1;
-}
 
 void PlayComputerIfItsTurn() {
   if (g_nPlayerType[g_nCurrentPlayer] == kComputerSeat) {

@@ -1,8 +1,9 @@
+#include "game/turn_passing.h"
+
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/play_events.h"
 #include "game/play_observer.h"
-#include "game/turn_controller.h"
 #include "game/white_pegs.h"
 
 void NextPlayer() {

@@ -92,6 +92,11 @@ QByteArray EncodeFileName(const QString& name) {
   return bytes;
 }
 
+QString CannotOpenMessage(const QString& name) {
+  const QString error = FileOpenError(name);
+  return error.isEmpty() ? error : QStringLiteral("cannot open '%1': %2").arg(name, error);
+}
+
 QString FileOpenError(const QString& name) {
   const QByteArray path = EncodeFileName(name);
   if (path.isEmpty()) {

@@ -14,3 +14,6 @@ QByteArray EncodeFileName(const QString& name);
 // it can. Never blocks: a named pipe that nobody writes to is refused rather
 // than waited on. Nothing is read from the file.
 QString FileOpenError(const QString& name);
+// The same, as the program says it: "cannot open 'name': why"; empty when
+// the file can be opened.
+QString CannotOpenMessage(const QString& name);

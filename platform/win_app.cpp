@@ -17,3 +17,8 @@ CWinApp::~CWinApp() {
 CWinApp* AfxGetApp() {
   return g_pApp;
 }
+
+CWnd* AfxGetMainWnd() {
+  CWinApp* app = AfxGetApp();
+  return app != nullptr ? app->m_pMainWnd : nullptr;
+}

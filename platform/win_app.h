@@ -21,3 +21,5 @@ class CWinApp {
 
 // The application object constructed most recently and still alive, or null.
 CWinApp* AfxGetApp();
+// The running application's main window, or null.
+CWnd* AfxGetMainWnd();

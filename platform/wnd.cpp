@@ -27,8 +27,8 @@ void CWnd::CreateChildArea(CWnd* pParent, int x, int y, int width, int height) {
   m_nY += pParent->m_nY;
 }
 
-CWnd* CWnd::TopLevel() {
-  CWnd* wnd = this;
+const CWnd* CWnd::TopLevel() const {
+  const CWnd* wnd = this;
   while (wnd->m_pParent != nullptr) {
     wnd = wnd->m_pParent;
   }
@@ -36,11 +36,7 @@ CWnd* CWnd::TopLevel() {
 }
 
 QImage* CWnd::ClientSurface() const {
-  const CWnd* wnd = this;
-  while (wnd->m_pParent != nullptr) {
-    wnd = wnd->m_pParent;
-  }
-  return wnd->m_surface.get();
+  return TopLevel()->m_surface.get();
 }
 
 CDC* CWnd::GetDC() {

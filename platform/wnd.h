@@ -21,6 +21,9 @@ class CWndScreen {
   virtual void Present() = 0;
 };
 
+// Width of the sunken edge between a frame window's client area and its view.
+constexpr int kViewEdge = 2;
+
 class CWnd {
  public:
   CWnd();
@@ -49,7 +52,7 @@ class CWnd {
   int ClientHeight() const { return m_nHeight; }
 
  private:
-  CWnd* TopLevel();
+  const CWnd* TopLevel() const;
 
   std::unique_ptr<QImage> m_surface;
   CWnd* m_pParent = nullptr;

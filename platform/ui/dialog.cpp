@@ -28,11 +28,6 @@ QWidget* WidgetOf(CWnd* pWnd) {
   return widget != nullptr ? widget->window() : nullptr;
 }
 
-CWnd* MainWnd() {
-  CWinApp* pApp = AfxGetApp();
-  return pApp != nullptr ? pApp->m_pMainWnd : nullptr;
-}
-
 }  // namespace
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CButton& rControl) {
@@ -53,7 +48,7 @@ int CDialog::DoModal() {
   if (!dialogTemplate) {
     return -1;
   }
-  QWidget* owner = WidgetOf(m_pParentWnd != nullptr ? m_pParentWnd : MainWnd());
+  QWidget* owner = WidgetOf(m_pParentWnd != nullptr ? m_pParentWnd : AfxGetMainWnd());
   // Deleted here, or earlier along with its owner.
   QPointer<DialogWindow> window = new DialogWindow(*this, *dialogTemplate, owner);
   if (owner != nullptr) {

@@ -1,6 +1,5 @@
 #include "platform/ui/dialog_window.h"
 
-#include <QDir>
 #include <QGroupBox>
 #include <QIcon>
 #include <QKeyEvent>
@@ -12,6 +11,7 @@
 #include "platform/ui/button.h"
 #include "platform/ui/dialog.h"
 #include "platform/ui/dialog_units.h"
+#include "platform/ui/icon_files.h"
 #include "platform/win_app.h"
 #include "platform/wnd.h"
 
@@ -19,17 +19,6 @@ namespace {
 
 // A static icon shows the icon at the system's icon size.
 constexpr int kIconSize = 32;
-
-// The program's icon of this id, from all the sizes it comes in
-// (":/icons/<id>….png").
-QIcon LoadIcon(const QString& id) {
-  QIcon icon;
-  const QDir folder(QStringLiteral(":/icons"));
-  for (const QString& name : folder.entryList({id + QStringLiteral("*.png")}, QDir::Files)) {
-    icon.addFile(folder.filePath(name));
-  }
-  return icon;
-}
 
 // The text as shown when '&' marks the next letter as the control's key:
 // the marks go, and "&&" stands for one '&'.
@@ -98,8 +87,8 @@ QWidget* DialogWindow::CreateControl(const DialogControlTemplate& control) {
   }
   if (control.kind == DialogControlKind::kIcon) {
     auto* label = new QLabel(this);
-    label->setPixmap(
-        LoadIcon(control.text).pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
+    label->setPixmap(IconFromFiles(QStringLiteral(":/icons"), control.text)
+                         .pixmap(QSize(kIconSize, kIconSize), devicePixelRatioF()));
     return label;
   }
 
@@ -142,9 +131,8 @@ void DialogWindow::keyPressEvent(QKeyEvent* pEvent) {
       pEvent->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
   if (pEvent->key() == Qt::Key_F1 && held == Qt::NoModifier) {
     // Help belongs to the main window; the dialog stays as it is.
-    CWinApp* pApp = AfxGetApp();
-    if (pApp != nullptr && pApp->m_pMainWnd != nullptr) {
-      pApp->m_pMainWnd->OnCommand(ID_HELP);
+    if (CWnd* main = AfxGetMainWnd()) {
+      main->OnCommand(ID_HELP);
     }
     return;
   }

@@ -3,10 +3,6 @@
 #include "platform/file_names.h"
 
 BOOL CDocument::OnOpenDocument(const QString& path, QString* pError) {
-  const QString error = FileOpenError(path);
-  if (!error.isEmpty()) {
-    *pError = QStringLiteral("cannot open '%1': %2").arg(path, error);
-    return FALSE;
-  }
-  return TRUE;
+  *pError = CannotOpenMessage(path);
+  return pError->isEmpty() ? TRUE : FALSE;
 }

@@ -3,7 +3,6 @@
 #include <QAbstractEventDispatcher>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDir>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
@@ -18,10 +17,12 @@
 #include "platform/frame_pause.h"
 #include "platform/standard_ids.h"
 #include "platform/ui/accessible_changes.h"
+#include "platform/ui/icon_files.h"
 #include "platform/ui/input_hold.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/screen_fit.h"
 #include "platform/ui/title_bar.h"
+#include "platform/win_app.h"
 
 class CFrameWnd::FrameWidget : public QWidget {
  public:
@@ -48,15 +49,6 @@ namespace {
 // stall start-up where the window system never reports it.
 constexpr std::chrono::milliseconds kExposeWait{1000};
 
-QIcon IconFromFolder(const QString& folder) {
-  QIcon icon;
-  const QDir dir(folder);
-  for (const QString& name : dir.entryList({QStringLiteral("*.png")}, QDir::Files)) {
-    icon.addFile(dir.filePath(name));
-  }
-  return icon;
-}
-
 }  // namespace
 
 CFrameWnd::CFrameWnd() = default;
@@ -79,7 +71,7 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
 
   m_pWidget = std::make_unique<FrameWidget>(this);
   m_pWidget->setWindowTitle(resources.title);
-  m_pWidget->setWindowIcon(IconFromFolder(resources.iconFolder));
+  m_pWidget->setWindowIcon(IconFromFiles(resources.iconFolder));
   m_pHold = std::make_unique<InputHold>(m_pWidget.get());
 
   const CommandSink sink = [this](UINT nID) { OnCommandInput(nID); };
@@ -278,4 +270,8 @@ void CFrameWnd::OnSurfaceKey(UINT nChar) {
   if (m_pView) {
     HandleInput([&] { OnViewKeyDown(nChar); });
   }
+}
+
+CFrameWnd* MainFrameWnd() {
+  return dynamic_cast<CFrameWnd*>(AfxGetMainWnd());
 }

@@ -34,11 +34,12 @@ struct FrameResources {
   QSize viewSize;
 };
 
+class CFrameWnd;
+// The running application's main window as a frame window, or null.
+CFrameWnd* MainFrameWnd();
+
 class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
  public:
-  // Width of the sunken edge around the view.
-  static constexpr int kViewEdge = 2;
-
   CFrameWnd();
   ~CFrameWnd() override;
 

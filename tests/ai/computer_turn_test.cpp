@@ -5,7 +5,6 @@
 
 #include "ai/computer_player.h"
 #include "game/game_state.h"
-#include "game/turn_controller.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
 #include "support/board_mouse.h"
@@ -64,7 +63,7 @@ class ComputerTurnTest : public ::testing::Test {
   // stops; or, given a test of the second decision's draw, rolls again, the
   // throw moves the peg in 6 and the draw after it passes the test.
   static void SeedDecisions(int divisor, const std::function<bool(int)>& secondDraw = {}) {
-    const int secondDecision = 1 + DrawsOfAThrow() + 1;
+    const int secondDecision = 1 + kDrawsOfAThrow + 1;
     SeedRandom(FindSeed([&](std::uint32_t seed) {
       const bool rollsAgain = DrawAfterSeed(seed, 1) % divisor == 1;
       return secondDraw ? rollsAgain && secondDraw(DrawAfterSeed(seed, secondDecision))

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "board/board_display.h"
+#include "board/main_window_board.h"
 #include "support/dice_control.h"
 
 // The rules paint through the board's display, installed once for the whole

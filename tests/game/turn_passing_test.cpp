@@ -1,3 +1,5 @@
+#include "game/turn_passing.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,7 +7,6 @@
 
 #include "game/dice.h"
 #include "game/game_state.h"
-#include "game/turn_controller.h"
 #include "game/white_pegs.h"
 #include "platform/random_source.h"
 #include "support/board_setup.h"

@@ -4,7 +4,7 @@
 
 #include "ai/computer_player.h"
 #include "app/help_book.h"
-#include "board/board_display.h"
+#include "board/main_window_board.h"
 #include "platform/ui/win_help.h"
 #include "support/dice_control.h"
 

@@ -2,6 +2,6 @@
 
 #include "game/game_state.h"
 
-void ComputerStandIn::PlayComputerTurns() {
+void ComputerStandIn::TakeTheMove() {
   m_seats.push_back(g_nCurrentPlayer);
 }

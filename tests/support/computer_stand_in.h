@@ -14,7 +14,7 @@ class ComputerStandIn : public CComputerToMove {
   ComputerStandIn(const ComputerStandIn&) = delete;
   ComputerStandIn& operator=(const ComputerStandIn&) = delete;
 
-  void PlayComputerTurns() override;
+  void TakeTheMove() override;
 
   const std::vector<int>& SeatsHandedOver() const { return m_seats; }
 

@@ -44,40 +44,6 @@ int DrawAfterSeed(std::uint32_t seed, int n) {
   return draw;
 }
 
-namespace {
-
-int CountDrawsOfAThrow() {
-  const CDie kept[4] = {g_Dice[0], g_Dice[1], g_Dice[2], g_Dice[3]};
-  const int pairPlayed = g_bPairPlayed;
-  // Unseen, the throw draws as it does on the screen but paints nothing.
-  CBoardDisplay* const display = SetBoardDisplay(nullptr);
-  constexpr std::uint32_t kSeed = 1;
-  SeedRandom(kSeed);
-  for (CDie& die : g_Dice) {
-    die.Roll();
-  }
-  const int next[3] = {DrawRandom(), DrawRandom(), DrawRandom()};
-  SetBoardDisplay(display);
-  std::copy(std::begin(kept), std::end(kept), std::begin(g_Dice));
-  g_bPairPlayed = pairPlayed;
-  // The draws that follow the throw, found in the generator's sequence.
-  for (int draws = 0; draws < 1000; ++draws) {
-    if (DrawAfterSeed(kSeed, draws + 1) == next[0] && DrawAfterSeed(kSeed, draws + 2) == next[1] &&
-        DrawAfterSeed(kSeed, draws + 3) == next[2]) {
-      return draws;
-    }
-  }
-  ADD_FAILURE() << "a throw takes more than 1000 draws";
-  return 0;
-}
-
-}  // namespace
-
-int DrawsOfAThrow() {
-  static const int draws = CountDrawsOfAThrow();
-  return draws;
-}
-
 std::uint32_t FindSeed(const std::function<bool(std::uint32_t)>& accepts) {
   for (std::uint32_t seed = 1; seed <= 1'000'000; ++seed) {
     if (accepts(seed)) {

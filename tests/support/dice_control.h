@@ -25,10 +25,9 @@ Throw ThrowAfterSeed(std::uint32_t seed);
 // The n-th draw (from 1) of the random source after seeding with the seed.
 int DrawAfterSeed(std::uint32_t seed, int n);
 
-// The draws a throw of the four dice takes from the random source, counted on
-// a real throw made unseen. The first call reseeds the random source; the
-// dice are left as they were.
-int DrawsOfAThrow();
+// The draws a throw of the four dice takes from the random source: twelve a
+// die, seen or not, as the dice's own tests check.
+constexpr int kDrawsOfAThrow = 48;
 
 // The first seed from 1 on that the test accepts; fails the test (and
 // returns 0) when none of the first million does.

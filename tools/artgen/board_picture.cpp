@@ -150,7 +150,7 @@ bool InOctagonFace(int x, int y) {
 }
 
 Canvas BoardPicture() {
-  Canvas board(480, 480, kOlive);
+  Canvas board(kBoardSize, kBoardSize, kOlive);
   DrawOctagon(board);
   DrawStopLettering(board);
   for (int column = 2; column <= 12; ++column) {

@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <functional>
 
-#include "board/board_display.h"
 #include "board/layout.h"
+#include "board/main_window_board.h"
 #include "board/painter.h"
 #include "game/dice.h"
 #include "game/game_state.h"
@@ -28,15 +28,15 @@ void ResetGame() {
   }
 }
 
-// The main window's client area: the view at (2, 2) behind its edge.
+// The main window's client area: the view behind its edge.
 struct Window {
   CWinApp app;
   CWnd frame;
   CWnd view;
 
   Window() {
-    frame.CreateClientArea(484, 484);
-    view.CreateChildArea(&frame, 2, 2, 480, 480);
+    frame.CreateClientArea(kBoardSize + 2 * kViewEdge, kBoardSize + 2 * kViewEdge);
+    view.CreateChildArea(&frame, kViewEdge, kViewEdge, kBoardSize, kBoardSize);
     app.m_pMainWnd = &frame;
     InstallMainWindowBoard();
   }
@@ -48,7 +48,9 @@ struct Window {
     view.ReleaseDC(pDC);
   }
 
-  QImage Board() const { return frame.ClientSurface()->copy(2, 2, 480, 480); }
+  QImage Board() const {
+    return frame.ClientSurface()->copy(kViewEdge, kViewEdge, kBoardSize, kBoardSize);
+  }
 };
 
 void SetDice(int a, int b, int c, int d) {

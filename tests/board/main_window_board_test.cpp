@@ -1,6 +1,6 @@
 // The board's own display, as the rules use it: repaints, button pictures
 // and what lies under a board point.
-#include "board/board_display.h"
+#include "board/main_window_board.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "board/board_display.h"
+#include "board/main_window_board.h"
 
 #include "board/bitmap_ids.h"
 #include "board/layout.h"

@@ -113,10 +113,23 @@ std::vector<ThrowPlay> WaysToPlay() {
   return ways;
 }
 
-CTurnPlanner& PlannerForSeatToMove() {
+namespace {
+
+CTurnPlanner& ThePlanner() {
   static CTurnPlanner planner;
+  return planner;
+}
+
+}  // namespace
+
+CTurnPlanner& PlannerForSeatToMove() {
+  CTurnPlanner& planner = ThePlanner();
   planner.Prepare(PlannerBoardOfSeatToMove());
   return planner;
+}
+
+void ForgetPlans() {
+  ThePlanner().Forget();
 }
 
 ThrowPlay BestPlay(double* pValue) {

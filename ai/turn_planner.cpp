@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <bit>
+#include <list>
 #include <unordered_map>
 
-#include "ai/throw_kinds.h"
+#include "ai/distinct_throws.h"
 #include "game/game_state.h"
 
 // What a throw allows white pegs in the held columns depends only on which
@@ -33,12 +34,12 @@ ThrowGroups MakeThrowGroups(unsigned held, unsigned topped, unsigned open) {
     int nCount;
     std::uint32_t results[12];  // ascending
   };
-  const auto& kinds = ThrowKinds();
-  std::array<Allowed, kThrowKindCount> allowed;
-  std::array<int, kThrowKindCount> order;
+  const auto& kinds = DistinctThrows();
+  std::array<Allowed, kDistinctThrowCount> allowed;
+  std::array<int, kDistinctThrowCount> order;
   ThrowGroups made;
   int count = 0;
-  for (int kind = 0; kind < kThrowKindCount; ++kind) {
+  for (int kind = 0; kind < kDistinctThrowCount; ++kind) {
     Allowed& a = allowed[kind];
     a.nCount = ThrowResults(kinds[kind].pairSums, held, topped, open, a.results);
     std::sort(a.results, a.results + a.nCount);
@@ -74,8 +75,20 @@ ThrowGroups MakeThrowGroups(unsigned held, unsigned topped, unsigned open) {
   return made;
 }
 
-// Three pegs: built once for every triple of columns, at start-up. Fewer: for
-// the open columns of the board last asked about.
+// Small lists only: a few columns' fractions.
+void SortDescending(float* values, int count) {
+  for (int i = 1; i < count; ++i) {
+    for (int j = i; j > 0 && values[j] > values[j - 1]; --j) {
+      std::swap(values[j], values[j - 1]);
+    }
+  }
+}
+
+}  // namespace
+
+// Three pegs: built once for every triple of columns, at start-up. Fewer:
+// for the open columns of the last few boards asked about, since the open
+// columns change only with a claim, and every game starts with all open.
 class ThrowGroupStore {
  public:
   ThrowGroupStore() {
@@ -95,11 +108,19 @@ class ThrowGroupStore {
     if (std::popcount(held) == 3) {
       return m_triples.at(Key(held, topped));
     }
-    if (open != m_open) {
-      m_fewer.clear();
-      m_open = open;
+    auto board = std::find_if(m_fewer.begin(), m_fewer.end(),
+                              [open](const OpenColumns& known) { return known.open == open; });
+    if (board == m_fewer.end()) {
+      if (m_fewer.size() == kBoardsKept) {
+        m_fewer.pop_back();
+      }
+      m_fewer.push_front({open, {}});
+      board = m_fewer.begin();
+    } else if (board != m_fewer.begin()) {
+      m_fewer.splice(m_fewer.begin(), m_fewer, board);
+      board = m_fewer.begin();
     }
-    const auto [at, made] = m_fewer.try_emplace(Key(held, topped));
+    const auto [at, made] = board->groups.try_emplace(Key(held, topped));
     if (made) {
       at->second = MakeThrowGroups(held, topped, open);
     }
@@ -107,40 +128,36 @@ class ThrowGroupStore {
   }
 
   std::size_t Bytes() const {
-    std::size_t bytes = 0;
-    for (const auto* store : {&m_triples, &m_fewer}) {
-      for (const auto& [key, groups] : *store) {
-        bytes += sizeof(key) + sizeof(groups) + groups.ways.capacity() * 2 +
-                 groups.groupEnd.capacity() * 2 + groups.resultOf.capacity() * 2 +
-                 groups.results.capacity() * 4;
-      }
+    std::size_t bytes = Bytes(m_triples);
+    for (const OpenColumns& board : m_fewer) {
+      bytes += Bytes(board.groups);
     }
     return bytes;
   }
 
  private:
+  using Groups = std::unordered_map<std::uint32_t, ThrowGroups>;
+  struct OpenColumns {
+    unsigned open;
+    Groups groups;
+  };
+  static constexpr std::size_t kBoardsKept = 4;
+
   static std::uint32_t Key(unsigned held, unsigned topped) { return held << 13 | topped; }
 
-  std::unordered_map<std::uint32_t, ThrowGroups> m_triples;
-  std::unordered_map<std::uint32_t, ThrowGroups> m_fewer;
-  unsigned m_open = 0;
-};
-
-ThrowGroupStore& GroupStore() {
-  static ThrowGroupStore store;
-  return store;
-}
-
-// Small lists only: a few columns' fractions.
-void SortDescending(float* values, int count) {
-  for (int i = 1; i < count; ++i) {
-    for (int j = i; j > 0 && values[j] > values[j - 1]; --j) {
-      std::swap(values[j], values[j - 1]);
+  static std::size_t Bytes(const Groups& store) {
+    std::size_t bytes = 0;
+    for (const auto& [key, groups] : store) {
+      bytes += sizeof(key) + sizeof(groups) + groups.ways.capacity() * 2 +
+               groups.groupEnd.capacity() * 2 + groups.resultOf.capacity() * 2 +
+               groups.results.capacity() * 4;
     }
+    return bytes;
   }
-}
 
-}  // namespace
+  Groups m_triples;
+  std::list<OpenColumns> m_fewer;  // the most recently asked first
+};
 
 int ThrowResults(const int pairSums[3][2], unsigned held, unsigned topped, unsigned openColumns,
                  std::uint32_t results[12]) {
@@ -180,9 +197,12 @@ int ThrowResults(const int pairSums[3][2], unsigned held, unsigned topped, unsig
 }
 
 CTurnPlanner::CTurnPlanner(ValueWeights weights)
-    : m_weights(weights), m_tables(1 + 11 + 55 + kTripleCount), m_tableOf(1U << 13, -1) {
-  GroupStore();
-}
+    : m_weights(weights),
+      m_pGroups(std::make_unique<ThrowGroupStore>()),
+      m_tables(1 + 11 + 55 + kTripleCount),
+      m_tableOf(1U << 13, -1) {}
+
+CTurnPlanner::~CTurnPlanner() = default;
 
 void CTurnPlanner::Prepare(const PlannerBoard& board) {
   if (m_bPrepared && board == m_board) {
@@ -334,7 +354,7 @@ void CTurnPlanner::BuildMoves(Table& table) {
     for (int dim = 0; dim < table.nDims; ++dim) {
       toppedColumns |= (topped >> dim & 1U) << table.column[dim];
     }
-    const ThrowGroups& groups = GroupStore().Get(held, toppedColumns, open);
+    const ThrowGroups& groups = m_pGroups->Get(held, toppedColumns, open);
     table.groups[topped] = &groups;
     std::vector<Move>& moves = table.moves[topped];
     moves.clear();
@@ -454,7 +474,7 @@ double CTurnPlanner::BustChance(const PegState& pegs) {
 }
 
 std::size_t CTurnPlanner::TableBytes() const {
-  std::size_t bytes = GroupStore().Bytes() + m_tableOf.capacity() * sizeof(std::int16_t);
+  std::size_t bytes = m_pGroups->Bytes() + m_tableOf.capacity() * sizeof(std::int16_t);
   for (const Table& table : m_tables) {
     bytes += sizeof(Table) + table.value.capacity() * sizeof(float);
     for (const auto& moves : table.moves) {

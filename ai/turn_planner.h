@@ -14,9 +14,11 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 struct ThrowGroups;
+class ThrowGroupStore;
 
 // What the planner needs of the board, for the seat to move.
 struct PlannerBoard {
@@ -46,6 +48,7 @@ struct ValueWeights {
 class CTurnPlanner {
  public:
   explicit CTurnPlanner(ValueWeights weights = {});
+  ~CTurnPlanner();
   CTurnPlanner(const CTurnPlanner&) = delete;
   CTurnPlanner& operator=(const CTurnPlanner&) = delete;
 
@@ -62,6 +65,9 @@ class CTurnPlanner {
   double Value(const PegState& pegs);
   // The chance that the next throw allows no pair.
   double BustChance(const PegState& pegs);
+
+  // The next Prepare builds its tables afresh, as for a new board.
+  void Forget() { m_bPrepared = false; }
 
   // Memory of the tables built so far, those of the throws included.
   std::size_t TableBytes() const;
@@ -103,6 +109,8 @@ class CTurnPlanner {
   static unsigned ToppedOf(const PegState& pegs);
 
   ValueWeights m_weights;
+  // What each throw allows each set of pegs; the tables point into it.
+  std::unique_ptr<ThrowGroupStore> m_pGroups;
   PlannerBoard m_board;
   bool m_bPrepared = false;
   double m_bustValue = 0;

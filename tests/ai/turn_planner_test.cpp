@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "ai/strong_computer.h"
-#include "ai/throw_kinds.h"
+#include "ai/distinct_throws.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
@@ -99,15 +99,15 @@ std::set<Pegs> PlannerResults() {
   return out;
 }
 
-TEST(ThrowKindsTest, CoverEveryThrowOnce) {
+TEST(DistinctThrowsTest, CoverEveryThrowOnce) {
   int ways = 0;
   std::set<std::vector<int>> faces;
-  for (const ThrowKind& kind : ThrowKinds()) {
+  for (const DistinctThrow& kind : DistinctThrows()) {
     ways += kind.nWays;
     faces.insert({kind.faces, kind.faces + 4});
   }
   EXPECT_EQ(ways, kThrowCount);
-  EXPECT_EQ(faces.size(), static_cast<std::size_t>(kThrowKindCount));
+  EXPECT_EQ(faces.size(), static_cast<std::size_t>(kDistinctThrowCount));
 }
 
 // The planner never reads the rules while planning: its list of moves must

@@ -1,9 +1,9 @@
-#include "ai/throw_kinds.h"
+#include "ai/distinct_throws.h"
 
 namespace {
 
-std::array<ThrowKind, kThrowKindCount> MakeThrowKinds() {
-  std::array<ThrowKind, kThrowKindCount> kinds{};
+std::array<DistinctThrow, kDistinctThrowCount> MakeDistinctThrows() {
+  std::array<DistinctThrow, kDistinctThrowCount> kinds{};
   int next = 0;
   for (int a = 1; a <= 6; ++a) {
     for (int b = a; b <= 6; ++b) {
@@ -16,7 +16,7 @@ std::array<ThrowKind, kThrowKindCount> MakeThrowKinds() {
             run = i > 0 && faces[i] == faces[i - 1] ? run + 1 : 1;
             ways /= run;
           }
-          ThrowKind& kind = kinds[next++];
+          DistinctThrow& kind = kinds[next++];
           kind.nWays = ways;
           for (int i = 0; i < 4; ++i) {
             kind.faces[i] = faces[i];
@@ -36,7 +36,7 @@ std::array<ThrowKind, kThrowKindCount> MakeThrowKinds() {
 
 }  // namespace
 
-const std::array<ThrowKind, kThrowKindCount>& ThrowKinds() {
-  static const std::array<ThrowKind, kThrowKindCount> kinds = MakeThrowKinds();
+const std::array<DistinctThrow, kDistinctThrowCount>& DistinctThrows() {
+  static const std::array<DistinctThrow, kDistinctThrowCount> kinds = MakeDistinctThrows();
   return kinds;
 }

@@ -5,13 +5,13 @@
 
 #include <array>
 
-struct ThrowKind {
+struct DistinctThrow {
   int nWays;           // throws of the 1,296 that show these faces
   int faces[4];        // in ascending order
   int pairSums[3][2];  // the three ways to split the faces into two pairs
 };
 
 constexpr int kThrowCount = 1296;
-constexpr int kThrowKindCount = 126;
+constexpr int kDistinctThrowCount = 126;
 
-const std::array<ThrowKind, kThrowKindCount>& ThrowKinds();
+const std::array<DistinctThrow, kDistinctThrowCount>& DistinctThrows();

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <list>
 #include <unordered_map>
 
 #include "ai/distinct_throws.h"
@@ -84,70 +83,34 @@ void SortDescending(float* values, int count) {
   }
 }
 
-}  // namespace
-
-// Three pegs: built once for every triple of columns, at start-up. Fewer:
-// for the open columns of the last few boards asked about, since the open
-// columns change only with a claim, and every game starts with all open.
+// Built once, at start-up, for every set of up to three white-peg columns
+// and every choice of topped pegs among them. With fewer than three pegs
+// every column is taken as open: on a board with claimed columns, the results
+// that open a claimed one are left out where the moves are made.
 class ThrowGroupStore {
  public:
   ThrowGroupStore() {
     for (unsigned held = 0; held < (1U << 13); ++held) {
-      if ((held & kAllColumns) == held && std::popcount(held) == 3) {
-        for (unsigned topped = held;; topped = (topped - 1) & held) {
-          m_triples[Key(held, topped)] = MakeThrowGroups(held, topped, 0);
-          if (topped == 0) {
-            break;
-          }
+      if ((held & kAllColumns) != held || std::popcount(held) > 3) {
+        continue;
+      }
+      const unsigned open = std::popcount(held) == 3 ? 0 : kAllColumns;
+      for (unsigned topped = held;; topped = (topped - 1) & held) {
+        m_groups[Key(held, topped)] = MakeThrowGroups(held, topped, open);
+        if (topped == 0) {
+          break;
         }
       }
     }
   }
 
-  const ThrowGroups& Get(unsigned held, unsigned topped, unsigned open) {
-    if (std::popcount(held) == 3) {
-      return m_triples.at(Key(held, topped));
-    }
-    auto board = std::find_if(m_fewer.begin(), m_fewer.end(),
-                              [open](const OpenColumns& known) { return known.open == open; });
-    if (board == m_fewer.end()) {
-      if (m_fewer.size() == kBoardsKept) {
-        m_fewer.pop_back();
-      }
-      m_fewer.push_front({open, {}});
-      board = m_fewer.begin();
-    } else if (board != m_fewer.begin()) {
-      m_fewer.splice(m_fewer.begin(), m_fewer, board);
-      board = m_fewer.begin();
-    }
-    const auto [at, made] = board->groups.try_emplace(Key(held, topped));
-    if (made) {
-      at->second = MakeThrowGroups(held, topped, open);
-    }
-    return at->second;
+  const ThrowGroups& Get(unsigned held, unsigned topped) const {
+    return m_groups.at(Key(held, topped));
   }
 
   std::size_t Bytes() const {
-    std::size_t bytes = Bytes(m_triples);
-    for (const OpenColumns& board : m_fewer) {
-      bytes += Bytes(board.groups);
-    }
-    return bytes;
-  }
-
- private:
-  using Groups = std::unordered_map<std::uint32_t, ThrowGroups>;
-  struct OpenColumns {
-    unsigned open;
-    Groups groups;
-  };
-  static constexpr std::size_t kBoardsKept = 4;
-
-  static std::uint32_t Key(unsigned held, unsigned topped) { return held << 13 | topped; }
-
-  static std::size_t Bytes(const Groups& store) {
     std::size_t bytes = 0;
-    for (const auto& [key, groups] : store) {
+    for (const auto& [key, groups] : m_groups) {
       bytes += sizeof(key) + sizeof(groups) + groups.ways.capacity() * 2 +
                groups.groupEnd.capacity() * 2 + groups.resultOf.capacity() * 2 +
                groups.results.capacity() * 4;
@@ -155,9 +118,22 @@ class ThrowGroupStore {
     return bytes;
   }
 
-  Groups m_triples;
-  std::list<OpenColumns> m_fewer;  // the most recently asked first
+ private:
+  static std::uint32_t Key(unsigned held, unsigned topped) { return held << 13 | topped; }
+
+  std::unordered_map<std::uint32_t, ThrowGroups> m_groups;
 };
+
+const ThrowGroupStore& GroupStore() {
+  static const ThrowGroupStore store;
+  return store;
+}
+
+// Where a result that would open a claimed column leads: below every value,
+// so that a throw with nothing else is a bust.
+constexpr float kRefused = -1.0F;
+
+}  // namespace
 
 int ThrowResults(const int pairSums[3][2], unsigned held, unsigned topped, unsigned openColumns,
                  std::uint32_t results[12]) {
@@ -197,12 +173,9 @@ int ThrowResults(const int pairSums[3][2], unsigned held, unsigned topped, unsig
 }
 
 CTurnPlanner::CTurnPlanner(ValueWeights weights)
-    : m_weights(weights),
-      m_pGroups(std::make_unique<ThrowGroupStore>()),
-      m_tables(1 + 11 + 55 + kTripleCount),
-      m_tableOf(1U << 13, -1) {}
-
-CTurnPlanner::~CTurnPlanner() = default;
+    : m_weights(weights), m_tables(1 + 11 + 55 + kTripleCount), m_tableOf(1U << 13, -1) {
+  GroupStore();
+}
 
 void CTurnPlanner::Prepare(const PlannerBoard& board) {
   if (m_bPrepared && board == m_board) {
@@ -245,23 +218,17 @@ double CTurnPlanner::StopValue(const PegState& pegs) const {
 }
 
 double CTurnPlanner::StopFast(const Table& table, const int height[3]) const {
-  float best[7];
-  std::copy(table.others, table.others + 4, best);
+  float mine[3];
   int claims = table.nOtherClaims;
   for (int dim = 0; dim < table.nDims; ++dim) {
     claims += height[dim] == table.top[dim] ? 1 : 0;
-    // Into the descending list.
-    float value = table.fraction[dim][height[dim] - table.low[dim]];
-    for (int i = 0; i < 4 + dim; ++i) {
-      if (value > best[i]) {
-        std::swap(value, best[i]);
-      }
-    }
-    best[4 + dim] = value;
+    mine[dim] = table.fraction[dim][height[dim] - table.low[dim]];
   }
+  SortDescending(mine, table.nDims);
+  // The best columns: the table's and the others', both in descending order.
   double sum = 0;
-  for (int i = 0; i < m_board.nColumnsToWin; ++i) {
-    sum += best[i];
+  for (int taken = 0, i = 0, j = 0; taken < m_board.nColumnsToWin; ++taken) {
+    sum += j < table.nDims && mine[j] > table.others[i] ? mine[j++] : table.others[i++];
   }
   return sum + m_weights.claim * claims + (claims >= m_board.nColumnsToWin ? m_weights.win : 0.0);
 }
@@ -354,14 +321,27 @@ void CTurnPlanner::BuildMoves(Table& table) {
     for (int dim = 0; dim < table.nDims; ++dim) {
       toppedColumns |= (topped >> dim & 1U) << table.column[dim];
     }
-    const ThrowGroups& groups = m_pGroups->Get(held, toppedColumns, open);
+    const ThrowGroups& groups = GroupStore().Get(held, toppedColumns);
     table.groups[topped] = &groups;
     std::vector<Move>& moves = table.moves[topped];
     moves.clear();
     for (const std::uint32_t result : groups.results) {
+      if (table.nDims == 3) {
+        // Three pegs stay in their own table.
+        int base = 0;
+        for (int dim = 0; dim < 3; ++dim) {
+          base += Climb(result, table.column[dim]) * table.stride[dim];
+        }
+        moves.push_back(Move{table.value.data(), base, {0, 0, 0}});
+        continue;
+      }
       unsigned after = held;
       for (int column = 2; column <= 12; ++column) {
         after |= (Climb(result, column) > 0 ? 1U : 0U) << column;
+      }
+      if ((after & ~held & ~open) != 0) {
+        moves.push_back(Move{&kRefused, 0, {0, 0, 0}});
+        continue;
       }
       // The tables with more pegs first; this one is being filled.
       const Table& target = after == held ? table : EnsureTable(after);
@@ -416,7 +396,7 @@ double CTurnPlanner::Roll(const Table& table, unsigned topped, int index,
     for (++entry; entry < groups.groupEnd[group]; ++entry) {
       best = std::max(best, reached[groups.resultOf[entry]]);
     }
-    sum += groups.ways[group] * static_cast<double>(best);
+    sum += groups.ways[group] * (best < 0 ? m_bustValue : static_cast<double>(best));
   }
   return sum / kThrowCount;
 }
@@ -470,11 +450,23 @@ double CTurnPlanner::Value(const PegState& pegs) {
 
 double CTurnPlanner::BustChance(const PegState& pegs) {
   const Table& table = EnsureTable(ColumnsOf(pegs));
-  return static_cast<double>(table.groups[ToppedOf(pegs)]->nBustWays) / kThrowCount;
+  const unsigned topped = ToppedOf(pegs);
+  const ThrowGroups& groups = *table.groups[topped];
+  const std::vector<Move>& moves = table.moves[topped];
+  int ways = groups.nBustWays;
+  std::size_t entry = 0;
+  for (std::size_t group = 0; group < groups.ways.size(); ++group) {
+    bool refused = true;
+    for (; entry < groups.groupEnd[group]; ++entry) {
+      refused = refused && moves[groups.resultOf[entry]].pTarget == &kRefused;
+    }
+    ways += refused ? groups.ways[group] : 0;
+  }
+  return static_cast<double>(ways) / kThrowCount;
 }
 
 std::size_t CTurnPlanner::TableBytes() const {
-  std::size_t bytes = m_pGroups->Bytes() + m_tableOf.capacity() * sizeof(std::int16_t);
+  std::size_t bytes = GroupStore().Bytes() + m_tableOf.capacity() * sizeof(std::int16_t);
   for (const Table& table : m_tables) {
     bytes += sizeof(Table) + table.value.capacity() * sizeof(float);
     for (const auto& moves : table.moves) {

@@ -14,11 +14,9 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 struct ThrowGroups;
-class ThrowGroupStore;
 
 // What the planner needs of the board, for the seat to move.
 struct PlannerBoard {
@@ -39,16 +37,16 @@ struct PegState {
 
 // The value of a committed board: the climbed fraction of the seat's best
 // columns (as many as it needs to win), plus a bonus for each claim and one
-// for the win, in columns.
+// for the win, in columns. The bonuses are those that won most often against
+// the classic computer in the simulator (bench/README.md).
 struct ValueWeights {
-  double claim = 0.15;
+  double claim = 0.3;
   double win = 0.3;
 };
 
 class CTurnPlanner {
  public:
   explicit CTurnPlanner(ValueWeights weights = {});
-  ~CTurnPlanner();
   CTurnPlanner(const CTurnPlanner&) = delete;
   CTurnPlanner& operator=(const CTurnPlanner&) = delete;
 
@@ -109,8 +107,6 @@ class CTurnPlanner {
   static unsigned ToppedOf(const PegState& pegs);
 
   ValueWeights m_weights;
-  // What each throw allows each set of pegs; the tables point into it.
-  std::unique_ptr<ThrowGroupStore> m_pGroups;
   PlannerBoard m_board;
   bool m_bPrepared = false;
   double m_bustValue = 0;
@@ -123,6 +119,8 @@ class CTurnPlanner {
 // The results of playing one kind of throw on white pegs in the columns
 // (bits of held, topped for those on their top cell), where a new peg may
 // take only an open column: each result packs the cells climbed per column,
-// two bits at bit 2c. Returns how many (at most 12, all different).
+// two bits at bit 2c. Returns how many (at most 12, all different). Those
+// on a board with claimed columns are those with every column open, less
+// the ones that open a claimed column.
 int ThrowResults(const int pairSums[3][2], unsigned held, unsigned topped, unsigned openColumns,
                  std::uint32_t results[12]);

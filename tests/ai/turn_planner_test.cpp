@@ -9,8 +9,8 @@
 #include <tuple>
 #include <vector>
 
-#include "ai/strong_computer.h"
 #include "ai/distinct_throws.h"
+#include "ai/strong_computer.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
@@ -78,10 +78,21 @@ std::set<Pegs> PlannerResults() {
   const int d[4] = {g_Dice[0].m_nValue, g_Dice[1].m_nValue, g_Dice[2].m_nValue, g_Dice[3].m_nValue};
   const int sums[3][2] = {
       {d[0] + d[1], d[2] + d[3]}, {d[0] + d[2], d[1] + d[3]}, {d[0] + d[3], d[1] + d[2]}};
+  // As the planner takes them: every column open, less the results that
+  // open a claimed one.
   std::uint32_t results[12];
-  const int count = ThrowResults(sums, held, topped, open, results);
+  const int count = ThrowResults(sums, held, topped, 0x1ffcU, results);
   std::set<Pegs> out;
   for (int r = 0; r < count; ++r) {
+    bool opensClaimed = false;
+    for (int column = 2; column <= 12; ++column) {
+      const bool climbs = (results[r] >> (2 * column) & 3U) != 0;
+      opensClaimed =
+          opensClaimed || (climbs && (held >> column & 1U) == 0 && (open >> column & 1U) == 0);
+    }
+    if (opensClaimed) {
+      continue;
+    }
     std::map<int, int> cells;
     for (int i = 0; i < now.nCount; ++i) {
       cells[now.column[i]] = now.height[i];

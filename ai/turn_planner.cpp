@@ -244,7 +244,9 @@ unsigned CTurnPlanner::ColumnsOf(const PegState& pegs) {
 unsigned CTurnPlanner::ToppedOf(const PegState& pegs) {
   unsigned topped = 0;
   for (int i = 0; i < pegs.nCount; ++i) {
-    topped |= (pegs.height[i] >= g_nColumnHeight[pegs.column[i]] ? 1U : 0U) << i;
+    if (pegs.height[i] >= g_nColumnHeight[pegs.column[i]]) {
+      topped |= 1U << i;
+    }
   }
   return topped;
 }

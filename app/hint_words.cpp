@@ -32,7 +32,7 @@ QString HintWords(const Hint& hint) {
     case Hint::Kind::kNone:
       break;
   }
-  return QStringLiteral("No hint now: it is not a person's throw");
+  return QStringLiteral("No hint now");
 }
 
 void GiveHint() {

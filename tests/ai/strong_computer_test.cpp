@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(Positions, StrongChoiceTest, ::testing::ValuesIn(kChoic
 // hold after every call, and every game ends.
 TEST(StrongComputerGames, StayWithinTheRulesAndEnd) {
   ResetGameState();
-  constexpr int kGames = 40;
+  constexpr int kGames = 24;
   constexpr int kMostCalls = 4 * 70;
   for (int game = 0; game < kGames; ++game) {
     g_nPlayers = 2 + game % 3;

@@ -69,7 +69,9 @@ std::set<Pegs> PlannerResults() {
   unsigned topped = 0;
   for (int i = 0; i < now.nCount; ++i) {
     held |= 1U << now.column[i];
-    topped |= (now.height[i] == g_nColumnHeight[now.column[i]] ? 1U : 0U) << now.column[i];
+    if (now.height[i] == g_nColumnHeight[now.column[i]]) {
+      topped |= 1U << now.column[i];
+    }
   }
   unsigned open = 0;
   for (int column = 2; column <= 12; ++column) {

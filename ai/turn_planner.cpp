@@ -373,8 +373,10 @@ double CTurnPlanner::Roll(const Table& table, unsigned topped, int index,
                           const int height[3]) const {
   const ThrowGroups& groups = *table.groups[topped];
   const std::vector<Move>& moves = table.moves[topped];
-  // Every result's cell, once; then each group takes its best.
-  float reached[128];
+  // Every result's cell, once; then each group takes its best. The throws
+  // lead to at most 77 different white pegs, with none or one out (on an
+  // empty board: 11 columns, 11 doubles, 55 pairs of columns).
+  float reached[80];
   if (table.nDims == 3) {
     const float* value = table.value.data() + index;
     for (std::size_t r = 0; r < moves.size(); ++r) {

@@ -411,6 +411,9 @@ void CTurnPlanner::Fill(Table& table) {
   for (int dim = 0; dim < dims; ++dim) {
     height[dim] = table.top[dim];
   }
+  // Three pegs can end no better than all on their top cells: where
+  // stopping is worth what rolling could bring at best, it is the choice.
+  const double best = dims == 3 ? StopFast(table, height) : 0.0;
   // Every move climbs, so from the top cells down each state finds the
   // states it can reach already filled in.
   for (;;) {
@@ -419,8 +422,14 @@ void CTurnPlanner::Fill(Table& table) {
       topped |= (height[dim] == table.top[dim] ? 1U : 0U) << dim;
     }
     const int index = IndexOf(table, height);
+    const double stop = StopFast(table, height);
+    bool stopsAnyway = false;
+    if (dims == 3) {
+      const double bust = static_cast<double>(table.groups[topped]->nBustWays) / kThrowCount;
+      stopsAnyway = stop >= bust * m_bustValue + (1 - bust) * best;
+    }
     const float value =
-        static_cast<float>(std::max(StopFast(table, height), Roll(table, topped, index, height)));
+        static_cast<float>(stopsAnyway ? stop : std::max(stop, Roll(table, topped, index, height)));
     table.value[index] = value;
     // The cells past the top of each topped peg hold the same value.
     for (unsigned past = topped; past != 0; past = (past - 1) & topped) {

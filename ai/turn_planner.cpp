@@ -366,32 +366,48 @@ void CTurnPlanner::BuildMoves(Table& table) {
       }
       moves.push_back(move);
     }
+    if (table.nDims == 3) {
+      std::vector<int>& steps = table.entrySteps[topped];
+      steps.clear();
+      for (const std::uint16_t result : groups.resultOf) {
+        steps.push_back(moves[result].nBase);
+      }
+    }
   }
 }
 
 double CTurnPlanner::Roll(const Table& table, unsigned topped, int index,
                           const int height[3]) const {
   const ThrowGroups& groups = *table.groups[topped];
-  const std::vector<Move>& moves = table.moves[topped];
-  // Every result's cell, once; then each group takes its best. The throws
-  // lead to at most 77 different white pegs, with none or one out (on an
-  // empty board: 11 columns, 11 doubles, 55 pairs of columns).
-  float reached[80];
   if (table.nDims == 3) {
+    // Three pegs stay in this table: each entry a step from this state.
     const float* value = table.value.data() + index;
-    for (std::size_t r = 0; r < moves.size(); ++r) {
-      reached[r] = value[moves[r].nBase];
+    const int* steps = table.entrySteps[topped].data();
+    double sum = groups.nBustWays * m_bustValue;
+    std::size_t entry = 0;
+    for (std::size_t group = 0; group < groups.ways.size(); ++group) {
+      float best = value[steps[entry]];
+      for (++entry; entry < groups.groupEnd[group]; ++entry) {
+        best = std::max(best, value[steps[entry]]);
+      }
+      sum += groups.ways[group] * static_cast<double>(best);
     }
-  } else {
-    int offset[3] = {};
-    for (int dim = 0; dim < table.nDims; ++dim) {
-      offset[dim] = height[dim] - table.low[dim];
-    }
-    for (std::size_t r = 0; r < moves.size(); ++r) {
-      const Move& m = moves[r];
-      reached[r] = m.pTarget[m.nBase + m.nStep[0] * offset[0] + m.nStep[1] * offset[1] +
-                             m.nStep[2] * offset[2]];
-    }
+    return sum / kThrowCount;
+  }
+  // Fewer pegs: every result's cell once, in whichever table it lies; then
+  // each group takes its best. The throws lead to at most 77 different white
+  // pegs, with none or one out (on an empty board: 11 columns, 11 doubles,
+  // 55 pairs of columns).
+  const std::vector<Move>& moves = table.moves[topped];
+  int offset[3] = {};
+  for (int dim = 0; dim < table.nDims; ++dim) {
+    offset[dim] = height[dim] - table.low[dim];
+  }
+  float reached[80];
+  for (std::size_t r = 0; r < moves.size(); ++r) {
+    const Move& m = moves[r];
+    reached[r] = m.pTarget[m.nBase + m.nStep[0] * offset[0] + m.nStep[1] * offset[1] +
+                           m.nStep[2] * offset[2]];
   }
   double sum = groups.nBustWays * m_bustValue;
   std::size_t entry = 0;

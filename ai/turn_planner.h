@@ -90,6 +90,8 @@ class CTurnPlanner {
     // allow, and where each result leads.
     const ThrowGroups* groups[8] = {};
     std::array<std::vector<Move>, 8> moves;
+    // Three pegs: per topped pegs, the index step of each group's entries.
+    std::array<std::vector<int>, 8> entrySteps;
     // The best columns and the claims of the columns outside the table.
     float others[4] = {};
     int nOtherClaims = 0;

@@ -12,6 +12,7 @@ constexpr UINT kSubmenu = 0;
 
 constexpr MenuItem kGameItems[] = {
     {"&New\tF2", ID_FILE_NEW},
+    {"&Hint\tH", ID_GAME_HINT},
     {"", kSeparator},
     {"E&xit", ID_APP_EXIT},
 };
@@ -22,12 +23,18 @@ constexpr MenuItem kSpeedItems[] = {
     {"&Fast", ID_OPTIONS_SPEED_FAST, {}, true},
 };
 
+constexpr MenuItem kStrengthItems[] = {
+    {"&Classic", ID_OPTIONS_STRENGTH_CLASSIC, {}, true},
+    {"S&trong", ID_OPTIONS_STRENGTH_STRONG, {}, true},
+};
+
 constexpr MenuItem kOptionsItems[] = {
     {"&Number of Columns", ID_OPTIONS_COLUMNS},
     {"&Players", ID_OPTIONS_PLAYERS},
     {"Number of Players", ID_OPTIONS_NUM_PLAYERS},
     {"", kSeparator},
     {"&Speed", kSubmenu, kSpeedItems},
+    {"Computer S&trength", kSubmenu, kStrengthItems},
 };
 
 constexpr MenuItem kHelpItems[] = {
@@ -44,6 +51,7 @@ constexpr MenuPopup kMainMenu[] = {
 
 constexpr Accelerator kMainAccelerators[] = {
     {Qt::Key_F2, ID_FILE_NEW},
+    {Qt::Key_H, ID_GAME_HINT},
 };
 
 }  // namespace

@@ -1,0 +1,42 @@
+#include "app/hint_words.h"
+
+#include <cmath>
+
+#include "app/board_message.h"
+#include "game/dice.h"
+
+namespace {
+
+QString Percent(double chance) {
+  return QString::number(static_cast<int>(std::lround(100 * chance)));
+}
+
+}  // namespace
+
+QString HintWords(const Hint& hint) {
+  switch (hint.kind) {
+    case Hint::Kind::kPair: {
+      const int first = g_Dice[hint.die[0]].m_nValue;
+      const int second = g_Dice[hint.die[1]].m_nValue;
+      return QStringLiteral("Hint: play %1 and %2, column %3")
+          .arg(first)
+          .arg(second)
+          .arg(first + second);
+    }
+    case Hint::Kind::kRoll:
+      return QStringLiteral("Hint: roll again. The next throw busts %1 % of the time")
+          .arg(Percent(hint.bustChance));
+    case Hint::Kind::kStop:
+      return QStringLiteral("Hint: stop. The next throw would bust %1 % of the time")
+          .arg(Percent(hint.bustChance));
+    case Hint::Kind::kNone:
+      break;
+  }
+  return QStringLiteral("No hint now");
+}
+
+void GiveHint() {
+  const Hint hint = HintForSeatToMove();
+  MarkHintedPair(hint);
+  ShowBoardMessage(HintWords(hint));
+}

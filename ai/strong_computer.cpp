@@ -120,16 +120,37 @@ CTurnPlanner& ThePlanner() {
   return planner;
 }
 
-}  // namespace
-
-CTurnPlanner& PlannerForSeatToMove() {
-  CTurnPlanner& planner = ThePlanner();
-  planner.Prepare(PlannerBoardOfSeatToMove());
+// Every seat's first turn of every game starts from the empty board, the
+// costliest to plan (every column triple is open): its plan is kept for the
+// run apart from the others.
+CTurnPlanner& TheOpeningPlanner() {
+  static CTurnPlanner planner;
   return planner;
 }
 
-void ForgetPlans() {
+bool IsOpeningBoard(const PlannerBoard& board) {
+  PlannerBoard opening;
+  for (int column = 2; column <= 12; ++column) {
+    opening.openColumns |= 1U << column;
+  }
+  opening.nColumnsToWin = board.nColumnsToWin;
+  return board == opening;
+}
+
+}  // namespace
+
+CTurnPlanner& PlannerForSeatToMove() {
+  const PlannerBoard board = PlannerBoardOfSeatToMove();
+  CTurnPlanner& planner = IsOpeningBoard(board) ? TheOpeningPlanner() : ThePlanner();
+  planner.Prepare(board);
+  return planner;
+}
+
+void ForgetPlans(bool evenTheOpening) {
   ThePlanner().Forget();
+  if (evenTheOpening) {
+    TheOpeningPlanner().Forget();
+  }
 }
 
 ThrowPlay BestPlay(double* pValue) {

@@ -28,8 +28,9 @@ std::vector<ThrowPlay> WaysToPlay();
 // The planner of the process, prepared for the seat to move.
 CTurnPlanner& PlannerForSeatToMove();
 
-// The next decision plans afresh (for timing a turn's first decision).
-void ForgetPlans();
+// The next decision plans afresh (for timing a turn's first decision); the
+// empty board's plan, kept for the run, only when asked.
+void ForgetPlans(bool evenTheOpening);
 
 // The best way to play the dice on the table (there must be one), and its value.
 ThrowPlay BestPlay(double* pValue = nullptr);

@@ -118,8 +118,9 @@ grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo's rele
 grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
   fail "the metainfo's licence is not GPL-3.0-or-later"
 homepage=$(sed -n 's|.*<url type="homepage">\(.*\)</url>.*|\1|p' "$metainfo")
-[ -n "$homepage" ] && [ "$(field Homepage)" = "$homepage" ] ||
+if [ -z "$homepage" ] || [ "$(field Homepage)" != "$homepage" ]; then
   fail "the package's Homepage '$(field Homepage)' is not the metainfo's '$homepage'"
+fi
 
 echo "== the unpacked program"
 program=$root/usr/games/tumbleroad
@@ -144,8 +145,9 @@ if [ -s "$work/display" ]; then
     # Docks match the window to its menu entry by the class of the window.
     wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
     startup_class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$app_id.desktop")
-    [ -n "$wm_class" ] && [ "$wm_class" = "$startup_class" ] ||
+    if [ -z "$wm_class" ] || [ "$wm_class" != "$startup_class" ]; then
       fail "the window's class is '$wm_class', the desktop entry names '$startup_class'"
+    fi
     # The book is found from where the program sits: /usr/games/../share/tumbleroad/help.
     xdotool windowfocus --sync "$window" 2>/dev/null
     xdotool key F1

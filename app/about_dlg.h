@@ -1,4 +1,4 @@
-// The About box: the program's name, version and icon.
+// The About box: the program's name, version, licence and icon.
 #pragma once
 
 #include "platform/ui/dialog.h"

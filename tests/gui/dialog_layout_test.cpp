@@ -70,7 +70,7 @@ std::vector<DialogUnderTest> AllDialogs() {
        IDD_ABOUTBOX,
        [] { return std::make_unique<CAboutDlg>(); },
        "About Tumbleroad",
-       {{IDC_STATIC, AboutTitle()}, {IDC_STATIC, "A push-your-luck dice game"}, {IDOK, "OK"}}},
+       {{IDC_STATIC, AboutTitle()}, {IDC_STATIC, "Licence: GPL-3.0-or-later"}, {IDOK, "OK"}}},
       {"NumberOfColumns",
        IDD_COLUMNS,
        [] { return std::make_unique<CColumnChoice>(); },

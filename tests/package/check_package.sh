@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Builds the Debian package with scripts/package and checks it as a user meets
-# it: lintian, the files it unpacks, the package's fields, the metadata
-# validators, and the unpacked program itself: its version, its window under
-# Xvfb and its help book.
+# Builds the Debian source package and the packages made from it with
+# scripts/package (its tests left out: they run on their own) and checks them
+# as a user meets them: lintian, the files the game's package unpacks, its
+# fields, the debugging symbols, the metadata validators, and the unpacked
+# program itself: its version, its window under Xvfb, the window's class that
+# the desktop entry names, and its help book.
 #
 #   check_package.sh SOURCE_FOLDER BUILD_FOLDER VERSION
 set -u
@@ -34,7 +36,7 @@ fail() {
 }
 
 echo "== building the package"
-if ! "$source_dir/scripts/package" "$build_dir" >"$work/package.log" 2>&1; then
+if ! DEB_BUILD_OPTIONS=nocheck "$source_dir/scripts/package" "$build_dir" >"$work/package.log" 2>&1; then
   tail -n 40 "$work/package.log"
   fail "scripts/package"
   exit 1
@@ -42,9 +44,13 @@ fi
 deb=$(tail -n 1 "$work/package.log")
 [ -f "$deb" ] || { fail "the last line of scripts/package is not the package: $deb"; exit 1; }
 echo "$deb"
+changes=$(dirname "$deb")/tumbleroad_${version}_$(dpkg --print-architecture).changes
+dbgsym=$(dirname "$deb")/tumbleroad-dbgsym_${version}_$(dpkg --print-architecture).deb
 
 echo "== lintian"
-lintian --display-info --fail-on error "$deb" >"$work/lintian" 2>&1 || fail "lintian reports errors"
+# The source package and both binary packages, through the .changes.
+lintian --pedantic --display-info --fail-on error,warning "$changes" >"$work/lintian" 2>&1 ||
+  fail "lintian reports errors or warnings"
 grep -v 'running with root privileges' "$work/lintian"
 
 echo "== fields"
@@ -90,6 +96,12 @@ for page in "$source_dir"/res/help/*; do
     fail "the package lacks the help page $(basename "$page")"
 done
 file "$root/usr/games/tumbleroad" | grep -q ', stripped' || fail "the program is not stripped"
+# The symbols stripped from the program are found by its build id.
+build_id=$(readelf --notes "$root/usr/games/tumbleroad" | awk '/Build ID:/ { print $3 }')
+[ -n "$build_id" ] || fail "the program has no build id"
+dpkg-deb --contents "$dbgsym" 2>/dev/null |
+  grep -q "\./usr/lib/debug/\.build-id/${build_id:0:2}/${build_id:2}\.debug$" ||
+  fail "$(basename "$dbgsym") lacks the symbols of build id $build_id"
 for compressed in usr/share/man/man6/tumbleroad.6.gz usr/share/doc/tumbleroad/changelog.gz; do
   gzip --test "$root/$compressed" 2>/dev/null || fail "/$compressed is not gzip"
 done
@@ -105,6 +117,10 @@ desktop-file-validate "$root/usr/share/applications/$app_id.desktop" || fail "de
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo's release is not $version"
 grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
   fail "the metainfo's licence is not GPL-3.0-or-later"
+homepage=$(sed -n 's|.*<url type="homepage">\(.*\)</url>.*|\1|p' "$metainfo")
+if [ -z "$homepage" ] || [ "$(field Homepage)" != "$homepage" ]; then
+  fail "the package's Homepage '$(field Homepage)' is not the metainfo's '$homepage'"
+fi
 
 echo "== the unpacked program"
 program=$root/usr/games/tumbleroad
@@ -126,6 +142,12 @@ if [ -s "$work/display" ]; then
   window=$(timeout 20 xdotool search --sync --all --onlyvisible --pid "$game_pid" --name '^Tumbleroad$' |
     head -n 1)
   if [ -n "$window" ]; then
+    # Docks match the window to its menu entry by the class of the window.
+    wm_class=$(xprop -id "$window" WM_CLASS | sed -n 's/.*", "\(.*\)"$/\1/p')
+    startup_class=$(sed -n 's/^StartupWMClass=//p' "$root/usr/share/applications/$app_id.desktop")
+    if [ -z "$wm_class" ] || [ "$wm_class" != "$startup_class" ]; then
+      fail "the window's class is '$wm_class', the desktop entry names '$startup_class'"
+    fi
     # The book is found from where the program sits: /usr/games/../share/tumbleroad/help.
     xdotool windowfocus --sync "$window" 2>/dev/null
     xdotool key F1

@@ -94,10 +94,11 @@ scenario_computer_turn() {
   double_click_board $(die_point 1)
   wait_until "Player 1 plays a pair" 3 buttons_live
   # STOP hands the turn to the computer, which plays all of it inside this
-  # release; the click on die 2 waits for it and is handled afterwards.
+  # release; the click on die 2 waits for it and is handled afterwards. At
+  # the normal pace this turn of the computer's takes some 30 s.
   click_board $stop_point
   click_board $(die_point 2)
-  wait_until "the computer plays Player 2's turn and the click made meanwhile selects die 2" 30 \
+  wait_until "the computer plays Player 2's turn and the click made meanwhile selects die 2" 60 \
     back_to_player_one
 }
 back_to_player_one() { banner_is 145 && die_is_black 2; }

@@ -99,7 +99,9 @@ screen_window=""
 origin_x=0
 origin_y=0
 
-shot() { import -window "$screen_window" "$work/shot.png" 2>/dev/null; }
+# With no window to take, import would wait for a click on one, holding the
+# X server meanwhile: no window, no screenshot.
+shot() { [ -n "$screen_window" ] && import -window "$screen_window" "$work/shot.png" 2>/dev/null; }
 
 board_x() { echo $((origin_x + $1)); }
 board_y() { echo $((origin_y + $1)); }

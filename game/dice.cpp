@@ -14,6 +14,10 @@ int g_nDieCount = 0;
 CDie g_Dice[4];
 
 namespace {
+// Faces a throw shows before the die settles, each drawn from the random source.
+constexpr int kAnimationFrames = 11;
+constexpr RandomJump kAnimationDraws = JumpOfDraws(kAnimationFrames);
+
 // Faces tests have stated for the coming throws, die by die.
 std::deque<int> g_statedFaces[4];
 }  // namespace
@@ -53,18 +57,16 @@ void CDie::Roll() {
     m_bSelected = 0;
     m_bRedraw = 1;
   }
-  // Unseen play (the simulator) draws the same faces without showing them.
-  const bool shown = BoardDisplay() != nullptr;
-  for (int frame = 0; frame < 10; ++frame) {
-    const int face = DrawFace();
-    if (shown) {
-      ShowFace(face);
+  if (BoardDisplay() != nullptr) {
+    for (int frame = 0; frame < kAnimationFrames - 1; ++frame) {
+      ShowFace(DrawFace());
       Pause(1);
     }
-  }
-  const int lastFrame = DrawFace();
-  if (shown) {
-    ShowFace(lastFrame);
+    ShowFace(DrawFace());
+  } else {
+    // Unseen play (the simulator) skips the frames' faces in one step: the
+    // draws that follow, and so every game, are the same as on screen.
+    SkipDraws(kAnimationDraws);
   }
   m_nValue = DrawFace();
   if (std::deque<int>& stated = g_statedFaces[m_nIndex]; !stated.empty()) {

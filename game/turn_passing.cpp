@@ -64,9 +64,7 @@ int SeatWithWinningClaims() {
 int OpenColumnCount() {
   int count = 0;
   for (int column = 2; column <= 12; ++column) {
-    if (IsColumnOpen(column)) {
-      ++count;
-    }
+    count += IsColumnOpen(column) ? 1 : 0;
   }
   return count;
 }

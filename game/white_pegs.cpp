@@ -93,15 +93,6 @@ bool CWhitePegs::CanMove() const {
   return false;
 }
 
-bool IsColumnOpen(int column) {
-  for (int seat = 0; seat < 4; ++seat) {
-    if (HasClaimed(seat, column)) {
-      return false;
-    }
-  }
-  return true;
-}
-
 bool AnyPairOpen() {
   int sums[6];
   PairSums(sums);

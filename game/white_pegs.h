@@ -3,6 +3,8 @@
 // simply removes them.
 #pragma once
 
+#include "game/game_state.h"
+
 // What Get reads.
 constexpr int kGetCount = 0;
 constexpr int kGetColumn = 1;
@@ -34,7 +36,11 @@ class CWhitePegs {
 
 extern CWhitePegs g_WhitePegs;
 
-// No seat has claimed the column.
-bool IsColumnOpen(int column);
+// No seat has claimed the column. Inline and without branches: the rules and
+// the computer ask it of every column several times a throw.
+inline bool IsColumnOpen(int column) {
+  return !(HasClaimed(0, column) | HasClaimed(1, column) | HasClaimed(2, column) |
+           HasClaimed(3, column));
+}
 // Some pair sum of the four dice names an open column.
 bool AnyPairOpen();

@@ -12,3 +12,7 @@ int DrawRandom() {
   g_randomState = g_randomState * 214013u + 2531011u;
   return static_cast<int>((g_randomState >> 16) & 0x7fffu);
 }
+
+void SkipDraws(RandomJump jump) {
+  g_randomState = g_randomState * jump.multiplier + jump.increment;
+}

@@ -1,23 +1,19 @@
 #include "platform/ui/surface_widget.h"
 
-#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
-#include <chrono>
 #include <cmath>
 
 #include "platform/frame_pause.h"
+#include "platform/ui/changed_region.h"
 #include "platform/ui/message_map.h"
 #include "platform/ui/screen_fit.h"
 
 namespace {
-
-// The least time a frame of an animation stays on the screen: one refresh of
-// a common display.
-constexpr std::chrono::nanoseconds kFrame{1'000'000'000 / 60};
 
 // A key pressed with no Ctrl, Alt or Meta, as its virtual-key code; 0 for the
 // keys that have none here.
@@ -92,19 +88,58 @@ void CSurfaceWidget::Present() {
   }
   // Frames are paced only where the animation pauses between them: with no
   // pause (nobody watching, or the window closing) each goes up at once.
-  if (m_sinceFrame.isValid() && FramePauseLength().count() > 0) {
-    const auto shown = std::chrono::nanoseconds{m_sinceFrame.nsecsElapsed()};
-    PauseAnswering(kFrame - shown, [this] { return !isVisible(); });
-    // The window may have been closed while we waited.
-    if (!isVisible()) {
-      return;
+  WaitForFrameDue([this] { return !isVisible(); });
+  // The window may have been closed while we waited.
+  if (!isVisible()) {
+    return;
+  }
+  const QImage* surface = m_pWnd->ClientSurface();
+  if (surface == nullptr) {
+    return;
+  }
+  // A frame the same as the last still takes its place in the schedule.
+  const QRegion changed = ChangedRegion(*surface, m_shown) + m_unsure;
+  QRegion logical;
+  for (const QRect& rect : changed) {
+    logical += LogicalRect(rect);
+  }
+  m_bPresenting = true;
+  repaint(logical);
+  m_bPresenting = false;
+  if (m_shown.size() != surface->size() || m_shown.format() != surface->format()) {
+    m_shown = surface->copy();
+  } else {
+    QPainter copy(&m_shown);
+    copy.setCompositionMode(QPainter::CompositionMode_Source);
+    for (const QRect& rect : changed) {
+      copy.drawImage(rect.topLeft(), *surface, rect);
     }
   }
-  repaint();
-  m_sinceFrame.start();
+  m_unsure = QRegion();
+  MarkFrameShown();
 }
 
-void CSurfaceWidget::paintEvent(QPaintEvent* /*event*/) {
+QRect CSurfaceWidget::SurfaceRect(const QRect& logical) const {
+  const qreal perSurfacePixel = m_nScale / devicePixelRatioF();
+  const int left = static_cast<int>(std::floor(logical.left() / perSurfacePixel));
+  const int top = static_cast<int>(std::floor(logical.top() / perSurfacePixel));
+  const int right = static_cast<int>(std::ceil((logical.right() + 1) / perSurfacePixel));
+  const int bottom = static_cast<int>(std::ceil((logical.bottom() + 1) / perSurfacePixel));
+  return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
+}
+
+void CSurfaceWidget::PaintSurface(QPainter* painter, const QImage& surface,
+                                  const QRect& logical) const {
+  const QRect source = SurfaceRect(logical) & surface.rect();
+  if (source.isEmpty()) {
+    return;
+  }
+  const QRect target(source.x() * m_nScale, source.y() * m_nScale, source.width() * m_nScale,
+                     source.height() * m_nScale);
+  painter->drawImage(target, surface, source);
+}
+
+void CSurfaceWidget::paintEvent(QPaintEvent* event) {
   if (!m_bSurfaceValid) {
     m_bSurfaceValid = true;
     m_pOwner->RebuildSurface();
@@ -124,7 +159,24 @@ void CSurfaceWidget::paintEvent(QPaintEvent* /*event*/) {
   if (!shown.contains(device)) {
     painter.fillRect(device, palette().window());
   }
-  painter.drawImage(shown, *surface);
+  for (const QRect& rect : event->region()) {
+    PaintSurface(&painter, *surface, rect);
+  }
+  if (m_bPresenting) {
+    return;
+  }
+  // The window system asked for this paint: what it showed of a surface that
+  // has changed since the last frame is put right by the next one.
+  if (m_shown.isNull()) {
+    m_shown = surface->copy();
+    m_unsure = QRegion(surface->rect());
+    return;
+  }
+  QRegion painted;
+  for (const QRect& rect : event->region()) {
+    painted += SurfaceRect(rect);
+  }
+  m_unsure += ChangedRegion(*surface, m_shown) & painted;
 }
 
 void CSurfaceWidget::SendMouse(UINT message, const QMouseEvent* event) {

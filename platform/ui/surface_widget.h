@@ -4,9 +4,9 @@
 // smoothed, and mouse positions are mapped back to surface pixels.
 #pragma once
 
-#include <QElapsedTimer>
+#include <QImage>
+#include <QRegion>
 #include <QWidget>
-#include <chrono>
 
 #include "platform/types.h"
 #include "platform/wnd.h"
@@ -31,9 +31,10 @@ class CSurfaceWidget : public QWidget, public CWndScreen {
   CSurfaceWidget(CWnd* pWnd, Owner* pOwner, QWidget* parent);
 
   // Puts the surface on the screen before returning. Frames are paced to the
-  // display: each one stays up for at least one refresh before the next
-  // replaces it; while waiting, the window system is answered but no user
-  // input is handled.
+  // display: each one goes up when the frame clock says it is due (see
+  // WaitForFrameDue); while waiting, the window system is answered but no user
+  // input is handled. Only the parts that differ from what is on the screen
+  // are handed to the window system.
   void Present() override;
 
   // Chooses the scale that fits the screen the window is on, and sizes the
@@ -57,11 +58,20 @@ class CSurfaceWidget : public QWidget, public CWndScreen {
 
  private:
   void SendMouse(UINT message, const QMouseEvent* event);
+  // Draws the surface pixels under these widget pixels (logical).
+  void PaintSurface(QPainter* painter, const QImage& surface, const QRect& logical) const;
+  // The surface pixels any part of which lies under these widget pixels.
+  QRect SurfaceRect(const QRect& logical) const;
 
   CWnd* m_pWnd;
   Owner* m_pOwner;
   bool m_bSurfaceValid = false;
   int m_nScale = 1;
   bool m_bFollowingScreen = false;
-  QElapsedTimer m_sinceFrame;
+  // What the screen shows of the surface, pixel for pixel, but for m_unsure.
+  QImage m_shown;
+  // Surface pixels painted by the window system's own requests (exposes) while
+  // the surface differed from m_shown: the screen may show them in part only.
+  QRegion m_unsure;
+  bool m_bPresenting = false;
 };

@@ -99,7 +99,9 @@ screen_window=""
 origin_x=0
 origin_y=0
 
-shot() { import -window "$screen_window" "$work/shot.png" 2>/dev/null; }
+# With no window to take, import would wait for a click on one, holding the
+# X server meanwhile: no window, no screenshot.
+shot() { [ -n "$screen_window" ] && import -window "$screen_window" "$work/shot.png" 2>/dev/null; }
 
 board_x() { echo $((origin_x + $1)); }
 board_y() { echo $((origin_y + $1)); }
@@ -169,12 +171,27 @@ window_gone() { "window_gone_$platform"; }
 
 # ---- X11: the program's window is an X window ------------------------------
 
+# The first shown window that xdotool's search finds, waiting up to the given
+# seconds. One search fails as a whole, with BadWindow, when a window it looks
+# at is destroyed under it (a program just stopped, openbox taking a frame
+# down): so every try is a search of its own, and a failed one is tried again.
+search_window() {
+  local seconds=$1 found
+  shift
+  local deadline=$((SECONDS + seconds))
+  while :; do
+    found=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -1)
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    [ $SECONDS -ge $deadline ] && return 1
+    sleep 0.05
+  done
+}
+
 # Starts the program and waits for its main window.
 launch_x11() {
   "$@" 2>"$work/stderr" &
   game_pid=$!
-  screen_window=$(timeout 10 xdotool search --sync --onlyvisible --pid "$game_pid" \
-    --name '^Tumbleroad$' | head -1)
+  screen_window=$(search_window 10 --pid "$game_pid" --name '^Tumbleroad$')
   [ -n "$screen_window" ] || { fail "no main window for: $*"; return 1; }
   local height
   height=$(window_height "$screen_window")
@@ -218,7 +235,7 @@ neighbour_window=""
 start_neighbour_x11() {
   xev -geometry 200x200+800+60 >/dev/null &
   helper_pids+=($!)
-  neighbour_window=$(timeout 5 xdotool search --sync --onlyvisible --name '^Event Tester$' | head -1)
+  neighbour_window=$(search_window 5 --name '^Event Tester$')
   [ -n "$neighbour_window" ] || { fail "the second window did not appear"; return 1; }
 }
 click_neighbour_x11() { xdotool mousemove --window "$neighbour_window" 100 100 click 1; }

@@ -62,7 +62,7 @@ report_start_up "X11"
 # A short game: a pair, ROLL, then Game > Exit.
 /usr/bin/time -f '%M' -o "$work/rss" "$program" --seed=1 2>/dev/null &
 time_pid=$!
-screen_window=$(timeout 10 xdotool search --sync --onlyvisible --name '^Tumbleroad$' | head -1)
+screen_window=$(search_window 10 --name '^Tumbleroad$')
 height=$(window_height "$screen_window")
 origin_x=2
 origin_y=$((height - 482))

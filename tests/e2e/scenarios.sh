@@ -94,10 +94,11 @@ scenario_computer_turn() {
   double_click_board $(die_point 1)
   wait_until "Player 1 plays a pair" 3 buttons_live
   # STOP hands the turn to the computer; the click on die 2 made while it
-  # plays is dropped, so Player 1's next throw comes with no die chosen.
+  # plays is dropped, so Player 1's next throw comes with no die chosen. At
+  # the normal pace this turn of the computer's takes some 30 s.
   click_board $stop_point
   click_board $(die_point 2)
-  wait_until "the computer plays Player 2's turn and throws for Player 1" 30 back_to_player_one
+  wait_until "the computer plays Player 2's turn and throws for Player 1" 60 back_to_player_one
   # A replayed click would come once Player 1's throw has settled.
   sleep 1.5
   shot

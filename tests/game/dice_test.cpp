@@ -66,6 +66,31 @@ TEST_F(DiceTest, ThrowConsumesTwelveDrawsPerDieAndKeepsTheTwelfth) {
   EXPECT_EQ(DrawRandom(), draw49);
 }
 
+// Unseen (no board), a throw skips its frames' faces in one step: the same
+// faces are kept and the same 48 draws used, from any state of the source.
+TEST_F(DiceTest, AnUnseenThrowKeepsTheFacesAndDrawsOfAShownOne) {
+  for (const std::uint32_t seed : {7u, 0u, 0xfffffff0u}) {
+    SeedRandom(seed);
+    for (CDie& die : g_Dice) {
+      die.Roll();
+    }
+    const int shown[4] = {g_Dice[0].m_nValue, g_Dice[1].m_nValue, g_Dice[2].m_nValue,
+                          g_Dice[3].m_nValue};
+    const int nextShown = DrawRandom();
+    CBoardDisplay* const board = SetBoardDisplay(nullptr);
+    SeedRandom(seed);
+    for (CDie& die : g_Dice) {
+      die.Roll();
+    }
+    const int nextUnseen = DrawRandom();
+    SetBoardDisplay(board);
+    for (int d = 0; d < 4; ++d) {
+      EXPECT_EQ(g_Dice[d].m_nValue, shown[d]) << "seed " << seed << ", die " << d;
+    }
+    EXPECT_EQ(nextUnseen, nextShown) << "seed " << seed;
+  }
+}
+
 TEST_F(DiceTest, RollingDeselectsFirstAndUsedDieKeepsZeroBetweenFrames) {
   g_Dice[0].m_bSelected = 1;
   g_Dice[0].m_bRedraw = 0;

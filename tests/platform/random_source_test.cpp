@@ -41,3 +41,22 @@ TEST(RandomSource, KeepsToTheClassicRunAndReseedingRepeatsIt) {
   Draws(2026, 5);
   EXPECT_EQ(Draws(1, 40000), draws);
 }
+
+// A jump leaves the generator where as many draws would have: a throw's
+// eleven frames, a whole throw, none, and runs long enough to use every bit
+// of the doubling.
+TEST(RandomSource, SkippingDrawsLeavesTheSameSequence) {
+  for (const std::uint32_t seed : {1u, 0u, 0xffffffffu, 2026u}) {
+    for (const unsigned skipped : {0u, 1u, 11u, 12u, 48u, 1000u, 65537u}) {
+      const std::vector<int> drawn = Draws(seed, static_cast<int>(skipped) + 5);
+      SeedRandom(seed);
+      SkipDraws(JumpOfDraws(skipped));
+      std::vector<int> after;
+      for (int i = 0; i < 5; ++i) {
+        after.push_back(DrawRandom());
+      }
+      EXPECT_EQ(after, std::vector<int>(drawn.end() - 5, drawn.end()))
+          << "seed " << seed << ", " << skipped << " draws skipped";
+    }
+  }
+}

@@ -1,6 +1,7 @@
 #include "app/ui_language.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QTranslator>
 #include <memory>
@@ -43,12 +44,18 @@ QStringList WantedLanguages(const std::function<QString(const char* name)>& envi
 }
 
 QString InstallTranslations(const QStringList& wanted) {
+  g_pGameTranslator.reset();
+  g_pQtTranslator.reset();
+  g_language.clear();
   for (const QString& language : wanted) {
     if (language == QLatin1String("en")) {
       break;
     }
+    // The file of this very language: "de_AT" does not take "de", which
+    // comes next in the list when it is wanted.
+    const QString file = QStringLiteral(":/i18n/tumbleroad_%1.qm").arg(language);
     auto game = std::make_unique<QTranslator>();
-    if (!game->load(QStringLiteral(":/i18n/tumbleroad_%1.qm").arg(language))) {
+    if (!QFile::exists(file) || !game->load(file)) {
       continue;
     }
     QCoreApplication::installTranslator(game.get());

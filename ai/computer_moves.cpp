@@ -8,6 +8,7 @@
 
 #include "ai/computer_pace.h"
 #include "ai/computer_player.h"
+#include "ai/move_display.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
@@ -171,11 +172,15 @@ void CComputerPlayer::ShowMove(int column, const int sums[6], int nPairs) {
   }
   for (int pair = 0; pair < 6; ++pair) {
     if (sums[pair] == column) {
-      ShowPair(kPairShown[pair][0], kPairShown[pair][1]);
-      g_bPairPlayed = 1;
-      RepaintNow();
-      HoldStep(PaceStep::kPlayedPair);
+      ShowPlayedPair(kPairShown[pair][0], kPairShown[pair][1]);
       return;
     }
   }
+}
+
+void ShowPlayedPair(int first, int second) {
+  ShowPair(first, second);
+  g_bPairPlayed = 1;
+  RepaintNow();
+  HoldStep(PaceStep::kPlayedPair);
 }

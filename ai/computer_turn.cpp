@@ -2,6 +2,8 @@
 // buttons it presses.
 #include "ai/computer_pace.h"
 #include "ai/computer_player.h"
+#include "ai/computer_strength.h"
+#include "ai/strong_computer.h"
 #include "game/board_display.h"
 #include "game/computer_hand_over.h"
 #include "game/dice.h"
@@ -23,11 +25,26 @@ bool AllSeatsComputers() {
   return true;
 }
 
-// A computer stops only with three white pegs, which needs three open
-// columns. With fewer, and nobody but computers at the board, no seat will
-// ever stop again, so no claim and no win can come any more.
+bool AnySeatStrong() {
+  for (int seat = 0; seat < g_nPlayers; ++seat) {
+    if (g_strength[seat] == ComputerStrength::kStrong) {
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IsStrong(int seat) {
+  return g_strength[seat] == ComputerStrength::kStrong;
+}
+
+// A classic computer stops only with three white pegs, which needs three open
+// columns. With fewer, and nobody but classic computers at the board, no seat
+// will ever stop again, so no claim and no win can come any more. A strong
+// computer stops with any number of pegs.
 bool NoComputerCanEverStop() {
-  return AllSeatsComputers() && OpenColumnCount() < 3 && SeatWithWinningClaims() < 0;
+  return AllSeatsComputers() && !AnySeatStrong() && OpenColumnCount() < 3 &&
+         SeatWithWinningClaims() < 0;
 }
 
 // The move of the throw on the table has been made: its played dice are
@@ -66,7 +83,9 @@ void PlayComputerTurns() {
       if (ComputerAskedToYield()) {
         return;
       }
-      if (g_WhitePegs.Get(0, kGetCount) == 0) {
+      if (IsStrong(g_nCurrentPlayer)) {
+        PlayStrongMove();
+      } else if (g_WhitePegs.Get(0, kGetCount) == 0) {
         player.ChooseFirstMove();
       } else {
         player.ChooseMove();
@@ -75,7 +94,13 @@ void PlayComputerTurns() {
         return;
       }
     }
-    if (g_WhitePegs.Get(0, kGetCount) == 3) {
+    if (IsStrong(g_nCurrentPlayer)) {
+      if (StrongWouldRoll()) {
+        player.RollAgain();
+      } else {
+        player.StopTurn();
+      }
+    } else if (g_WhitePegs.Get(0, kGetCount) == 3) {
       if (DrawRandom() % g_nRollAgainOdds == 1) {
         player.RollAgain();
         DoubleRollAgainOdds();

@@ -84,6 +84,13 @@ class BoardMessage : public CPlayListener {
     }
   }
 
+  void ShowWords(const QString& words) {
+    if (m_bStays) {
+      return;
+    }
+    Show(words);
+  }
+
   void Hide(bool evenTheEnd) {
     if (m_bStays && !evenTheEnd) {
       return;
@@ -172,6 +179,10 @@ QString BoardMessageText() {
 
 void InstallBoardMessages() {
   SetPlayListener(&g_boardMessage);
+}
+
+void ShowBoardMessage(const QString& words) {
+  g_boardMessage.ShowWords(words);
 }
 
 void DismissBoardMessage() {

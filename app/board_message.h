@@ -23,5 +23,9 @@ QString BoardMessageText();
 // the run.
 void InstallBoardMessages();
 
+// Shows words of the program's own over the board, as briefly as the
+// events' (a hint, say).
+void ShowBoardMessage(const QString& words);
+
 // The user did something: a message that is not the game's end goes.
 void DismissBoardMessage();

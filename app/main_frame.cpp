@@ -1,9 +1,11 @@
 #include "app/main_frame.h"
 
 #include "ai/computer_pace.h"
+#include "ai/computer_strength.h"
 #include "app/board_keys.h"
 #include "app/board_message.h"
 #include "app/computer_watch.h"
+#include "app/hint_words.h"
 #include "app/varnel_app.h"
 #include "app/varnel_view.h"
 #include "game/game_state.h"
@@ -24,6 +26,9 @@ constexpr CommandMapEntry<CMainFrame> kFrameCommands[] = {
     {ID_OPTIONS_SPEED_SLOW, &CMainFrame::OnSpeedSlow},
     {ID_OPTIONS_SPEED_NORMAL, &CMainFrame::OnSpeedNormal},
     {ID_OPTIONS_SPEED_FAST, &CMainFrame::OnSpeedFast},
+    {ID_OPTIONS_STRENGTH_CLASSIC, &CMainFrame::OnStrengthClassic},
+    {ID_OPTIONS_STRENGTH_STRONG, &CMainFrame::OnStrengthStrong},
+    {ID_GAME_HINT, &CMainFrame::OnGameHint},
 };
 
 // Each speed's command.
@@ -87,7 +92,24 @@ void CMainFrame::OnSpeedFast() {
   g_speed = GameSpeed::kFast;
 }
 
+void CMainFrame::OnStrengthClassic() {
+  SetComputerStrength(ComputerStrength::kClassic);
+}
+
+void CMainFrame::OnStrengthStrong() {
+  SetComputerStrength(ComputerStrength::kStrong);
+}
+
+void CMainFrame::OnGameHint() {
+  GiveHint();
+}
+
 bool CMainFrame::IsChecked(UINT nID) const {
+  if (nID == ID_OPTIONS_STRENGTH_CLASSIC || nID == ID_OPTIONS_STRENGTH_STRONG) {
+    const ComputerStrength chosen =
+        nID == ID_OPTIONS_STRENGTH_STRONG ? ComputerStrength::kStrong : ComputerStrength::kClassic;
+    return g_strength[0] == chosen;
+  }
   for (const auto& command : kSpeedCommands) {
     if (command.nID == nID) {
       return command.speed == g_speed;

@@ -31,6 +31,11 @@ class CMainFrame : public CFrameWnd {
   void OnSpeedSlow();
   void OnSpeedNormal();
   void OnSpeedFast();
+  // Options > Computer Strength: how well every computer seat plays.
+  void OnStrengthClassic();
+  void OnStrengthStrong();
+  // Game > Hint and H: the strong computer's advice for the person to move.
+  void OnGameHint();
 
  protected:
   std::optional<QPoint> WindowOrigin(QSize screen, QSize outer) const override;

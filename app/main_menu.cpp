@@ -13,6 +13,7 @@ constexpr UINT kSubmenu = 0;
 
 constexpr MenuItem kGameItems[] = {
     {QT_TRANSLATE_NOOP("Menu", "&New\tF2"), ID_FILE_NEW},
+    {QT_TRANSLATE_NOOP("Menu", "&Hint\tH"), ID_GAME_HINT},
     {"", kSeparator},
     {QT_TRANSLATE_NOOP("Menu", "E&xit"), ID_APP_EXIT},
 };
@@ -23,12 +24,18 @@ constexpr MenuItem kSpeedItems[] = {
     {QT_TRANSLATE_NOOP("Menu", "&Fast"), ID_OPTIONS_SPEED_FAST, {}, true},
 };
 
+constexpr MenuItem kStrengthItems[] = {
+    {QT_TRANSLATE_NOOP("Menu", "&Classic"), ID_OPTIONS_STRENGTH_CLASSIC, {}, true},
+    {QT_TRANSLATE_NOOP("Menu", "S&trong"), ID_OPTIONS_STRENGTH_STRONG, {}, true},
+};
+
 constexpr MenuItem kOptionsItems[] = {
     {QT_TRANSLATE_NOOP("Menu", "&Number of Columns"), ID_OPTIONS_COLUMNS},
     {QT_TRANSLATE_NOOP("Menu", "&Players"), ID_OPTIONS_PLAYERS},
     {QT_TRANSLATE_NOOP("Menu", "Number of Players"), ID_OPTIONS_NUM_PLAYERS},
     {"", kSeparator},
     {QT_TRANSLATE_NOOP("Menu", "&Speed"), kSubmenu, kSpeedItems},
+    {QT_TRANSLATE_NOOP("Menu", "Computer S&trength"), kSubmenu, kStrengthItems},
 };
 
 constexpr MenuItem kHelpItems[] = {
@@ -45,6 +52,7 @@ constexpr MenuPopup kMainMenu[] = {
 
 constexpr Accelerator kMainAccelerators[] = {
     {Qt::Key_F2, ID_FILE_NEW},
+    {Qt::Key_H, ID_GAME_HINT},
 };
 
 }  // namespace

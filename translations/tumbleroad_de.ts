@@ -295,6 +295,25 @@ Try '%1 --help' for more information.
     </message>
   </context>
   <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>Tipp: %1 und %2 spielen, Spalte %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>Tipp: weiter würfeln. Der nächste Wurf scheitert in %1 % der Fälle</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>Tipp: stoppen. Der nächste Wurf würde in %1 % der Fälle scheitern</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>Gerade kein Tipp</translation>
+    </message>
+  </context>
+  <context>
     <name>Menu</name>
     <message>
       <source>&amp;New	F2</source>
@@ -351,6 +370,22 @@ Try '%1 --help' for more information.
     <message>
       <source>&amp;Help</source>
       <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>&amp;Tipp	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>&amp;Klassisch</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>S&amp;tark</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>S&amp;tärke des Computers</translation>
     </message>
   </context>
   <context>

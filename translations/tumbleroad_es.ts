@@ -295,6 +295,25 @@ Pruebe «%1 --help» para más información.
     </message>
   </context>
   <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>Pista: juegue %1 y %2, columna %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>Pista: tire otra vez. La próxima tirada se pasa el %1 % de las veces</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>Pista: pare. La próxima tirada se pasaría el %1 % de las veces</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>Ninguna pista ahora</translation>
+    </message>
+  </context>
+  <context>
     <name>Menu</name>
     <message>
       <source>&amp;New	F2</source>
@@ -351,6 +370,22 @@ Pruebe «%1 --help» para más información.
     <message>
       <source>&amp;Help</source>
       <translation>A&amp;yuda</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>&amp;Pista	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>&amp;Clásico</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>&amp;Fuerte</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>&amp;Fuerza del ordenador</translation>
     </message>
   </context>
   <context>

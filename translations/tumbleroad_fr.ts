@@ -295,6 +295,25 @@ Essayez « %1 --help » pour plus d’informations.
     </message>
   </context>
   <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>Conseil : jouez %1 et %2, colonne %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>Conseil : relancez. Le prochain lancer saute %1 % du temps</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>Conseil : arrêtez. Le prochain lancer sauterait %1 % du temps</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>Pas de conseil pour l’instant</translation>
+    </message>
+  </context>
+  <context>
     <name>Menu</name>
     <message>
       <source>&amp;New	F2</source>
@@ -351,6 +370,22 @@ Essayez « %1 --help » pour plus d’informations.
     <message>
       <source>&amp;Help</source>
       <translation>&amp;Aide</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>&amp;Conseil	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>&amp;Classique</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>&amp;Fort</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>&amp;Force de l’ordinateur</translation>
     </message>
   </context>
   <context>

@@ -295,6 +295,25 @@ Provare «%1 --help» per maggiori informazioni.
     </message>
   </context>
   <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>Suggerimento: gioca %1 e %2, colonna %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>Suggerimento: rilancia. Il prossimo lancio sballa il %1 % delle volte</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>Suggerimento: fermati. Il prossimo lancio sballerebbe il %1 % delle volte</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>Nessun suggerimento ora</translation>
+    </message>
+  </context>
+  <context>
     <name>Menu</name>
     <message>
       <source>&amp;New	F2</source>
@@ -351,6 +370,22 @@ Provare «%1 --help» per maggiori informazioni.
     <message>
       <source>&amp;Help</source>
       <translation>&amp;Guida</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>&amp;Suggerimento	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>&amp;Classico</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>&amp;Forte</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>Forza del &amp;computer</translation>
     </message>
   </context>
   <context>

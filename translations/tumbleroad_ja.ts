@@ -295,6 +295,25 @@ Try '%1 --help' for more information.
     </message>
   </context>
   <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>ヒント：%1 と %2 を使う、列 %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>ヒント：もう一度振る。次の出目は %1 % の確率でバースト</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>ヒント：止める。次の出目は %1 % の確率でバーストする</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>今はヒントなし</translation>
+    </message>
+  </context>
+  <context>
     <name>Menu</name>
     <message>
       <source>&amp;New	F2</source>
@@ -351,6 +370,22 @@ Try '%1 --help' for more information.
     <message>
       <source>&amp;Help</source>
       <translation>ヘルプ(&amp;H)</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>ヒント(&amp;H)	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>クラシック(&amp;C)</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>強い(&amp;T)</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>コンピューターの強さ(&amp;T)</translation>
     </message>
   </context>
   <context>

@@ -295,6 +295,25 @@ Probeer ‘%1 --help’ voor meer informatie.
     </message>
   </context>
   <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>Tip: speel %1 en %2, kolom %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>Tip: gooi opnieuw. De volgende worp gaat %1 % van de keren onderuit</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>Tip: stop. De volgende worp zou %1 % van de keren onderuit gaan</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>Nu geen tip</translation>
+    </message>
+  </context>
+  <context>
     <name>Menu</name>
     <message>
       <source>&amp;New	F2</source>
@@ -351,6 +370,22 @@ Probeer ‘%1 --help’ voor meer informatie.
     <message>
       <source>&amp;Help</source>
       <translation>&amp;Hulp</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>&amp;Tip	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>&amp;Klassiek</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>S&amp;terk</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>S&amp;terkte van de computer</translation>
     </message>
   </context>
   <context>

@@ -295,6 +295,25 @@ Polecenie „%1 --help” poda więcej informacji.
     </message>
   </context>
   <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>Podpowiedź: zagraj %1 i %2, kolumna %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>Podpowiedź: rzucaj dalej. Następny rzut przepada w %1 % przypadków</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>Podpowiedź: zatrzymaj się. Następny rzut przepadłby w %1 % przypadków</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>Teraz brak podpowiedzi</translation>
+    </message>
+  </context>
+  <context>
     <name>Menu</name>
     <message>
       <source>&amp;New	F2</source>
@@ -351,6 +370,22 @@ Polecenie „%1 --help” poda więcej informacji.
     <message>
       <source>&amp;Help</source>
       <translation>Pomo&amp;c</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>&amp;Podpowiedź	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>&amp;Klasyczny</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>&amp;Silny</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>Siła &amp;komputera</translation>
     </message>
   </context>
   <context>

@@ -295,6 +295,25 @@ Tente “%1 --help” para mais informações.
     </message>
   </context>
   <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>Dica: jogue %1 e %2, coluna %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>Dica: role de novo. O próximo lance estoura %1 % das vezes</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>Dica: pare. O próximo lance estouraria %1 % das vezes</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>Nenhuma dica agora</translation>
+    </message>
+  </context>
+  <context>
     <name>Menu</name>
     <message>
       <source>&amp;New	F2</source>
@@ -351,6 +370,22 @@ Tente “%1 --help” para mais informações.
     <message>
       <source>&amp;Help</source>
       <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>&amp;Dica	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>&amp;Clássico</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>&amp;Forte</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>&amp;Força do computador</translation>
     </message>
   </context>
   <context>

@@ -295,6 +295,25 @@ Try '%1 --help' for more information.
     </message>
   </context>
   <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>Подсказка: сыграйте %1 и %2, колонка %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>Подсказка: бросайте ещё. Следующий бросок прогорает в %1 % случаев</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>Подсказка: остановитесь. Следующий бросок прогорел бы в %1 % случаев</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>Сейчас подсказки нет</translation>
+    </message>
+  </context>
+  <context>
     <name>Menu</name>
     <message>
       <source>&amp;New	F2</source>
@@ -351,6 +370,22 @@ Try '%1 --help' for more information.
     <message>
       <source>&amp;Help</source>
       <translation>&amp;Справка</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>&amp;Подсказка	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>&amp;Классический</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>&amp;Сильный</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>Сила &amp;компьютера</translation>
     </message>
   </context>
   <context>

@@ -295,6 +295,25 @@ Try '%1 --help' for more information.
     </message>
   </context>
   <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>提示：使用 %1 和 %2，第 %3 列</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>提示：再投一次。下一次投掷有 %1 % 的机会爆掉</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>提示：停止。下一次投掷会有 %1 % 的机会爆掉</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>现在没有提示</translation>
+    </message>
+  </context>
+  <context>
     <name>Menu</name>
     <message>
       <source>&amp;New	F2</source>
@@ -351,6 +370,22 @@ Try '%1 --help' for more information.
     <message>
       <source>&amp;Help</source>
       <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>提示(&amp;H)	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>经典(&amp;C)</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>强(&amp;T)</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>电脑强度(&amp;T)</translation>
     </message>
   </context>
   <context>

@@ -56,6 +56,7 @@ TEST_F(MainWindowTest, TheMenusOfferTheGamesCommandsUnderTheirNames) {
   using Entry = std::tuple<std::string, std::string, UINT>;
   std::vector<Entry> wanted = {
       {"&Game", "&New\tF2", ID_FILE_NEW},
+      {"&Game", "&Hint\tH", ID_GAME_HINT},
       {"&Game", "E&xit", ID_APP_EXIT},
       {"&Options", "&Number of Columns", ID_OPTIONS_COLUMNS},
       {"&Options", "&Players", ID_OPTIONS_PLAYERS},
@@ -63,6 +64,8 @@ TEST_F(MainWindowTest, TheMenusOfferTheGamesCommandsUnderTheirNames) {
       {"&Speed", "&Slow", ID_OPTIONS_SPEED_SLOW},
       {"&Speed", "&Normal", ID_OPTIONS_SPEED_NORMAL},
       {"&Speed", "&Fast", ID_OPTIONS_SPEED_FAST},
+      {"Computer S&trength", "&Classic", ID_OPTIONS_STRENGTH_CLASSIC},
+      {"Computer S&trength", "S&trong", ID_OPTIONS_STRENGTH_STRONG},
       {"&Help", "&Help Topics", ID_HELP_FINDER},
       {"&Help", "&About Tumbleroad.", ID_APP_ABOUT},
   };

@@ -16,6 +16,26 @@ bool ReadNumber(const QString& text, long long low, long long high, long long* v
   return true;
 }
 
+// One level per seat, "strong" or "classic", separated by commas; an error
+// message, or empty.
+QString ReadStrengths(const QString& text, int nSeats, ComputerStrength strength[4]) {
+  const QStringList words = text.split(',');
+  if (words.size() > nSeats) {
+    return QString("--strength names %1 seats, but there are %2.").arg(words.size()).arg(nSeats);
+  }
+  for (int seat = 0; seat < words.size(); ++seat) {
+    if (words[seat] == "strong") {
+      strength[seat] = ComputerStrength::kStrong;
+    } else if (words[seat] == "classic") {
+      strength[seat] = ComputerStrength::kClassic;
+    } else {
+      return QString("--strength takes \"classic\" or \"strong\" for each seat, not \"%1\".")
+          .arg(words[seat]);
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 SimCommandLine ParseSimCommandLine(int argc, char** argv) {
@@ -32,7 +52,12 @@ SimCommandLine ParseSimCommandLine(int argc, char** argv) {
                                    "3");
   const QCommandLineOption seed("seed", "Seed of the random source (0 to 4294967295; 1).", "N",
                                 "1");
-  parser.addOptions({help, games, seats, columns, seed});
+  const QCommandLineOption strength(
+      "strength",
+      "Level of each seat in seat order, separated by commas: classic or strong\n"
+      "(seats not named play classic; all classic).",
+      "LEVELS");
+  parser.addOptions({help, games, seats, columns, seed, strength});
 
   QStringList arguments;
   for (int i = 0; i < argc; ++i) {
@@ -86,5 +111,15 @@ SimCommandLine ParseSimCommandLine(int argc, char** argv) {
   result.options.nSeats = static_cast<int>(values[1]);
   result.options.nColumnsToWin = static_cast<int>(values[2]);
   result.options.nSeed = static_cast<std::uint32_t>(values[3]);
+  if (parser.isSet(strength)) {
+    if (parser.values(strength).size() > 1) {
+      return fail("--strength is given more than once.");
+    }
+    const QString message =
+        ReadStrengths(parser.value(strength), result.options.nSeats, result.options.strength);
+    if (!message.isEmpty()) {
+      return fail(message);
+    }
+  }
   return result;
 }

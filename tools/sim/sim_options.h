@@ -4,11 +4,16 @@
 #include <cstdint>
 #include <string>
 
+#include "ai/computer_strength.h"
+
 struct SimOptions {
   long long nGames = 1000;
   int nSeats = 4;
   int nColumnsToWin = 3;
   std::uint32_t nSeed = 1;
+  // Per seat; seats not named play classic.
+  ComputerStrength strength[4] = {ComputerStrength::kClassic, ComputerStrength::kClassic,
+                                  ComputerStrength::kClassic, ComputerStrength::kClassic};
 };
 
 struct SimCommandLine {

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "ai/computer_player.h"
+#include "ai/computer_strength.h"
 #include "game/game_state.h"
 #include "game/play_observer.h"
 #include "platform/random_source.h"
@@ -40,6 +41,9 @@ SimTally RunSimulation(const SimOptions& options) {
   ThrowCounter counter(&tally);
   // No board display: the games are played unseen.
   InstallComputerPlayer();
+  for (int seat = 0; seat < 4; ++seat) {
+    g_strength[seat] = options.strength[seat];
+  }
   const auto start = std::chrono::steady_clock::now();
   SeedRandom(options.nSeed);
   for (long long game = 0; game < options.nGames; ++game) {

@@ -1,5 +1,7 @@
 #include "app/board_accessible.h"
 
+#include <QCoreApplication>
+
 #include "app/board_part_accessible.h"
 #include "platform/ui/surface_widget.h"
 
@@ -73,9 +75,10 @@ QAccessibleInterface* BoardAccessible::childAt(int x, int y) const {
 QString BoardAccessible::text(QAccessible::Text t) const {
   switch (t) {
     case QAccessible::Name:
-      return QStringLiteral("Tumbleroad board");
+      return QCoreApplication::translate("BoardParts", "Tumbleroad board");
     case QAccessible::Description:
-      return QStringLiteral(
+      return QCoreApplication::translate(
+          "BoardParts",
           "Keys: 1, 2, 3 and 4 choose or put back the top-left, top-right, bottom-left and "
           "bottom-right die; Enter plays the two chosen dice as a pair; R presses ROLL; S presses "
           "STOP. F2 starts a new game, F1 opens the help.");

@@ -1,5 +1,6 @@
 #include "app/board_message.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPointer>
 #include <QStringList>
@@ -16,8 +17,10 @@ namespace {
 constexpr int kShownMs = 1500;
 
 QString SeatWords(int seat) {
-  const QString name = QStringLiteral("Player %1").arg(seat + 1);
-  return g_nPlayerType[seat] == kComputerSeat ? name + QStringLiteral(" (computer)") : name;
+  const QString name = QCoreApplication::translate("BoardMessage", "Player %1").arg(seat + 1);
+  return g_nPlayerType[seat] == kComputerSeat
+             ? QCoreApplication::translate("BoardMessage", "%1 (computer)").arg(name)
+             : name;
 }
 
 QString ColumnList(unsigned columns) {
@@ -28,10 +31,11 @@ QString ColumnList(unsigned columns) {
     }
   }
   if (numbers.size() == 1) {
-    return QStringLiteral("column ") + numbers.front();
+    return QCoreApplication::translate("BoardMessage", "column %1").arg(numbers.front());
   }
   const QString last = numbers.takeLast();
-  return QStringLiteral("columns %1 and %2").arg(numbers.join(QStringLiteral(", ")), last);
+  return QCoreApplication::translate("BoardMessage", "columns %1 and %2")
+      .arg(numbers.join(QStringLiteral(", ")), last);
 }
 
 // The message's picture over the board. A plain widget, not a label: the
@@ -145,16 +149,20 @@ BoardMessage g_boardMessage;
 QString PlayEventWords(const PlayEvent& event) {
   switch (event.kind) {
     case PlayEventKind::kBust:
-      return QStringLiteral("%1 busts").arg(SeatWords(event.seat));
+      return QCoreApplication::translate("BoardMessage", "%1 busts").arg(SeatWords(event.seat));
     case PlayEventKind::kNoPlay:
-      return QStringLiteral("%1 cannot play this throw: the turn passes")
+      return QCoreApplication::translate("BoardMessage",
+                                         "%1 cannot play this throw: the turn passes")
           .arg(SeatWords(event.seat));
     case PlayEventKind::kClaim:
-      return QStringLiteral("%1 claims %2").arg(SeatWords(event.seat), ColumnList(event.columns));
+      return QCoreApplication::translate("BoardMessage", "%1 claims %2")
+          .arg(SeatWords(event.seat), ColumnList(event.columns));
     case PlayEventKind::kWin:
-      return QStringLiteral("%1 wins. F2 starts a new game.").arg(SeatWords(event.seat));
+      return QCoreApplication::translate("BoardMessage", "%1 wins. F2 starts a new game.")
+          .arg(SeatWords(event.seat));
     case PlayEventKind::kNoWinner:
-      return QStringLiteral("Nobody can win any more. F2 starts a new game.");
+      return QCoreApplication::translate("BoardMessage",
+                                         "Nobody can win any more. F2 starts a new game.");
     case PlayEventKind::kNewGame:
       break;
   }

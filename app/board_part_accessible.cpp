@@ -63,11 +63,13 @@ const PartKind kPartKinds[] = {
        state.disabled = !DieAvailable(die);
      },
      [](int die) { return Qt::Key_1 + die; }},
-    {QAccessible::PushButton, [](int) { return QStringLiteral("ROLL"); },
-     [](int) { return QStringLiteral("Throw the four dice again"); },
+    {QAccessible::PushButton, [](int) { return QCoreApplication::translate("BoardParts", "ROLL"); },
+     [](int) { return QCoreApplication::translate("BoardParts", "Throw the four dice again"); },
      [](int) { return RectOf(kRollArea); }, ButtonState, [](int) { return int{Qt::Key_R}; }},
-    {QAccessible::PushButton, [](int) { return QStringLiteral("STOP"); },
-     [](int) { return QStringLiteral("Keep what you climbed and pass the turn"); },
+    {QAccessible::PushButton, [](int) { return QCoreApplication::translate("BoardParts", "STOP"); },
+     [](int) {
+       return QCoreApplication::translate("BoardParts", "Keep what you climbed and pass the turn");
+     },
      [](int) { return RectOf(kStopArea); }, ButtonState, [](int) { return int{Qt::Key_S}; }},
     {QAccessible::StaticText, ColumnName, ColumnDescription, ColumnRect, ReadOnly,
      [](int) { return 0; }},

@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <limits>
 
@@ -52,18 +53,20 @@ CCommandLineInfo ParseCommandLine(const QStringList& arguments) {
   if (parser.isSet(seed)) {
     const QStringList values = parser.values(seed);
     if (values.size() > 1) {
-      return Invalid(QStringLiteral("--seed may be given only once."));
+      return Invalid(QCoreApplication::translate("CommandLine", "--seed may be given only once."));
     }
     info.m_seed = ParseSeed(values.front());
     if (!info.m_seed) {
-      return Invalid(QStringLiteral("invalid seed '%1': give a whole number from 0 to %2.")
+      return Invalid(QCoreApplication::translate(
+                         "CommandLine", "invalid seed '%1': give a whole number from 0 to %2.")
                          .arg(values.front())
                          .arg(std::numeric_limits<std::uint32_t>::max()));
     }
   }
   const QStringList files = parser.positionalArguments();
   if (files.size() > 1) {
-    return Invalid(QStringLiteral("too many file names: '%1'.").arg(files.join("', '")));
+    return Invalid(QCoreApplication::translate("CommandLine", "too many file names: '%1'.")
+                       .arg(files.join("', '")));
   }
   if (files.size() == 1) {
     info.m_nShellCommand = CCommandLineInfo::FileOpen;
@@ -73,7 +76,8 @@ CCommandLineInfo ParseCommandLine(const QStringList& arguments) {
 }
 
 QString UsageText(const QString& programName) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "CommandLine",
              "Usage: %1 [OPTION]... [FILE]\n"
              "Play Tumbleroad, a push-your-luck dice game for two to four players,\n"
              "each one a person at the mouse or the computer.\n"

@@ -1,5 +1,6 @@
 #include "app/hint_words.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "app/board_message.h"
@@ -18,21 +19,23 @@ QString HintWords(const Hint& hint) {
     case Hint::Kind::kPair: {
       const int first = g_Dice[hint.die[0]].m_nValue;
       const int second = g_Dice[hint.die[1]].m_nValue;
-      return QStringLiteral("Hint: play %1 and %2, column %3")
+      return QCoreApplication::translate("Hint", "Hint: play %1 and %2, column %3")
           .arg(first)
           .arg(second)
           .arg(first + second);
     }
     case Hint::Kind::kRoll:
-      return QStringLiteral("Hint: roll again. The next throw busts %1 % of the time")
+      return QCoreApplication::translate("Hint",
+                                         "Hint: roll again. The next throw busts %1 % of the time")
           .arg(Percent(hint.bustChance));
     case Hint::Kind::kStop:
-      return QStringLiteral("Hint: stop. The next throw would bust %1 % of the time")
+      return QCoreApplication::translate("Hint",
+                                         "Hint: stop. The next throw would bust %1 % of the time")
           .arg(Percent(hint.bustChance));
     case Hint::Kind::kNone:
       break;
   }
-  return QStringLiteral("No hint now");
+  return QCoreApplication::translate("Hint", "No hint now");
 }
 
 void GiveHint() {

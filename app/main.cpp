@@ -13,6 +13,7 @@
 
 #include "app/command_line.h"
 #include "app/startup_report.h"
+#include "app/ui_language.h"
 #include "app/varnel_app.h"
 #include "app/window_system_failure.h"
 #include "platform/file_names.h"
@@ -106,9 +107,14 @@ int RunGame(const CCommandLineInfo& info, QString startupError) {
     }
     PrintTo(stderr, QStringLiteral("tumbleroad: %1\n").arg(startupError));
   }
-  QMessageBox::critical(nullptr, QStringLiteral("Tumbleroad"),
-                        QStringLiteral("Tumbleroad cannot start: %1").arg(startupError));
+  QMessageBox::critical(
+      nullptr, QStringLiteral("Tumbleroad"),
+      QCoreApplication::translate("Startup", "Tumbleroad cannot start: %1").arg(startupError));
   return 1;
+}
+
+void InstallSystemLanguage() {
+  InstallTranslations(WantedLanguages([](const char* name) { return qEnvironmentVariable(name); }));
 }
 
 }  // namespace
@@ -120,15 +126,25 @@ int main(int argc, char** argv) {
   g_arguments = Arguments(argc, argv);
   const CCommandLineInfo info = ParseCommandLine(g_arguments);
   const QString program = QStringLiteral("tumbleroad");
+  if (info.m_nShellCommand == CCommandLineInfo::ShowHelp ||
+      info.m_nShellCommand == CCommandLineInfo::Invalid) {
+    // Read in the person's language: no display is needed for the words.
+    QCoreApplication words(argc, argv);
+    InstallSystemLanguage();
+    if (info.m_nShellCommand == CCommandLineInfo::ShowHelp) {
+      return PrintAnswer(UsageText(program));
+    }
+    PrintTo(stderr, QCoreApplication::translate("CommandLine",
+                                                "%1: %2\nTry '%1 --help' for more information.\n")
+                        .arg(program, ParseCommandLine(g_arguments).m_strError));
+    return 2;
+  }
   switch (info.m_nShellCommand) {
     case CCommandLineInfo::ShowHelp:
-      return PrintAnswer(UsageText(program));
+    case CCommandLineInfo::Invalid:
+      break;
     case CCommandLineInfo::ShowVersion:
       return PrintAnswer(VersionText());
-    case CCommandLineInfo::Invalid:
-      PrintTo(stderr, QStringLiteral("%1: %2\nTry '%1 --help' for more information.\n")
-                          .arg(program, info.m_strError));
-      return 2;
     case CCommandLineInfo::FileNew:
     case CCommandLineInfo::FileOpen:
       break;
@@ -160,6 +176,7 @@ int main(int argc, char** argv) {
   g_previousMessageHandler = qInstallMessageHandler(ExitOnFatalMessage);
   QApplication application(argc, argv);
   qInstallMessageHandler(g_previousMessageHandler);
+  InstallSystemLanguage();
   fontConfiguration.join();
   const int status = RunGame(info, startupError);
   // Qt 6.4's Wayland plugin can deadlock while it takes the connection down

@@ -1,6 +1,7 @@
 #include "app/main_menu.h"
 
 #include <Qt>
+#include <QtGlobal>
 
 #include "res/resource.h"
 
@@ -11,42 +12,42 @@ constexpr UINT kSeparator = 0;
 constexpr UINT kSubmenu = 0;
 
 constexpr MenuItem kGameItems[] = {
-    {"&New\tF2", ID_FILE_NEW},
-    {"&Hint\tH", ID_GAME_HINT},
+    {QT_TRANSLATE_NOOP("Menu", "&New\tF2"), ID_FILE_NEW},
+    {QT_TRANSLATE_NOOP("Menu", "&Hint\tH"), ID_GAME_HINT},
     {"", kSeparator},
-    {"E&xit", ID_APP_EXIT},
+    {QT_TRANSLATE_NOOP("Menu", "E&xit"), ID_APP_EXIT},
 };
 
 constexpr MenuItem kSpeedItems[] = {
-    {"&Slow", ID_OPTIONS_SPEED_SLOW, {}, true},
-    {"&Normal", ID_OPTIONS_SPEED_NORMAL, {}, true},
-    {"&Fast", ID_OPTIONS_SPEED_FAST, {}, true},
+    {QT_TRANSLATE_NOOP("Menu", "&Slow"), ID_OPTIONS_SPEED_SLOW, {}, true},
+    {QT_TRANSLATE_NOOP("Menu", "&Normal"), ID_OPTIONS_SPEED_NORMAL, {}, true},
+    {QT_TRANSLATE_NOOP("Menu", "&Fast"), ID_OPTIONS_SPEED_FAST, {}, true},
 };
 
 constexpr MenuItem kStrengthItems[] = {
-    {"&Classic", ID_OPTIONS_STRENGTH_CLASSIC, {}, true},
-    {"S&trong", ID_OPTIONS_STRENGTH_STRONG, {}, true},
+    {QT_TRANSLATE_NOOP("Menu", "&Classic"), ID_OPTIONS_STRENGTH_CLASSIC, {}, true},
+    {QT_TRANSLATE_NOOP("Menu", "S&trong"), ID_OPTIONS_STRENGTH_STRONG, {}, true},
 };
 
 constexpr MenuItem kOptionsItems[] = {
-    {"&Number of Columns", ID_OPTIONS_COLUMNS},
-    {"&Players", ID_OPTIONS_PLAYERS},
-    {"Number of Players", ID_OPTIONS_NUM_PLAYERS},
+    {QT_TRANSLATE_NOOP("Menu", "&Number of Columns"), ID_OPTIONS_COLUMNS},
+    {QT_TRANSLATE_NOOP("Menu", "&Players"), ID_OPTIONS_PLAYERS},
+    {QT_TRANSLATE_NOOP("Menu", "Number of Players"), ID_OPTIONS_NUM_PLAYERS},
     {"", kSeparator},
-    {"&Speed", kSubmenu, kSpeedItems},
-    {"Computer S&trength", kSubmenu, kStrengthItems},
+    {QT_TRANSLATE_NOOP("Menu", "&Speed"), kSubmenu, kSpeedItems},
+    {QT_TRANSLATE_NOOP("Menu", "Computer S&trength"), kSubmenu, kStrengthItems},
 };
 
 constexpr MenuItem kHelpItems[] = {
-    {"&Help Topics", ID_HELP_FINDER},
+    {QT_TRANSLATE_NOOP("Menu", "&Help Topics"), ID_HELP_FINDER},
     {"", kSeparator},
-    {"&About Tumbleroad.", ID_APP_ABOUT},
+    {QT_TRANSLATE_NOOP("Menu", "&About Tumbleroad."), ID_APP_ABOUT},
 };
 
 constexpr MenuPopup kMainMenu[] = {
-    {"&Game", kGameItems},
-    {"&Options", kOptionsItems},
-    {"&Help", kHelpItems},
+    {QT_TRANSLATE_NOOP("Menu", "&Game"), kGameItems},
+    {QT_TRANSLATE_NOOP("Menu", "&Options"), kOptionsItems},
+    {QT_TRANSLATE_NOOP("Menu", "&Help"), kHelpItems},
 };
 
 constexpr Accelerator kMainAccelerators[] = {

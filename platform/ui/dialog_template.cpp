@@ -1,5 +1,6 @@
 #include "platform/ui/dialog_template.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -165,6 +166,10 @@ std::optional<DialogTemplate> ParseDialogTemplate(const QByteArray& json, QStrin
   }
 }
 
+QString TranslatedDialogText(const QString& text) {
+  return QCoreApplication::translate(kDialogContext, text.toUtf8().constData());
+}
+
 std::optional<DialogTemplate> LoadDialogTemplate(UINT nID) {
   const QString path = QStringLiteral(":/dialogs/%1.json").arg(nID);
   QFile file(path);
@@ -176,6 +181,14 @@ std::optional<DialogTemplate> LoadDialogTemplate(UINT nID) {
   std::optional<DialogTemplate> dialog = ParseDialogTemplate(file.readAll(), &error);
   if (!dialog) {
     qWarning("Dialog template %u is faulty: %s.", nID, qPrintable(error));
+    return dialog;
+  }
+  dialog->caption = TranslatedDialogText(dialog->caption);
+  for (DialogControlTemplate& control : dialog->controls) {
+    if (control.kind != DialogControlKind::kIcon) {
+      control.sourceText = control.text;
+      control.text = TranslatedDialogText(control.text);
+    }
   }
   return dialog;
 }

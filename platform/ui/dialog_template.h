@@ -49,6 +49,8 @@ struct DialogControlTemplate {
   int nID = 0;
   DialogControlKind kind = DialogControlKind::kStatic;
   QString text;
+  // The template's own text, before translation; the layout is made for it.
+  QString sourceText;
   QRect rect;  // dialog units
   unsigned flags = 0;
 };
@@ -68,6 +70,12 @@ struct DialogTemplate {
 // Reads a template; on a fault returns nothing and says why in *pError.
 std::optional<DialogTemplate> ParseDialogTemplate(const QByteArray& json, QString* pError);
 
-// Finds template nID among the resources and reads it; a missing or faulty
-// template is reported as a warning and gives nothing.
+// The translation context of the templates' captions and control texts,
+// which are read at run time and translated as they are loaded.
+inline constexpr char kDialogContext[] = "Dialog";
+
+QString TranslatedDialogText(const QString& text);
+
+// Finds template nID among the resources and reads it, its texts translated;
+// a missing or faulty template is reported as a warning and gives nothing.
 std::optional<DialogTemplate> LoadDialogTemplate(UINT nID);

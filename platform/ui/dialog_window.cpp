@@ -10,6 +10,7 @@
 #include "platform/standard_ids.h"
 #include "platform/ui/button.h"
 #include "platform/ui/dialog.h"
+#include "platform/ui/dialog_fit.h"
 #include "platform/ui/dialog_units.h"
 #include "platform/ui/icon_files.h"
 #include "platform/win_app.h"
@@ -50,8 +51,10 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
 
   const DialogBaseUnits base = GetDialogBaseUnits(font());
   setFixedSize(MapDialogRect(QRect(QPoint(0, 0), dialogTemplate.size), base).size());
+  std::vector<FittedControl> fitted;
   for (const DialogControlTemplate& control : dialogTemplate.controls) {
     QWidget* widget = CreateControl(control);
+    fitted.push_back({widget, control.sourceText.isEmpty() ? control.text : control.sourceText});
     widget->setProperty("controlId", control.nID);
     if (control.kind == DialogControlKind::kIcon) {
       widget->setGeometry(
@@ -66,6 +69,7 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     m_groupStart.push_back(startsGroup ? m_controls.size() : m_groupStart.back());
     m_controls.emplace_back(control.nID, widget);
   }
+  FitControlsToTexts(this, fitted);
 }
 
 QWidget* DialogWindow::CreateControl(const DialogControlTemplate& control) {

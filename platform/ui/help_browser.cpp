@@ -1,5 +1,6 @@
 #include "platform/ui/help_browser.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,14 +24,14 @@ bool InsideHelpFolders(const QString& canonicalPath) {
 // The file of the book a link leads to, read; why not, when it is no page of it.
 QString ReadBookFile(const QUrl& url, QByteArray* pContent) {
   if (!url.isLocalFile()) {
-    return HelpBrowser::tr("it is not a file of the help book");
+    return QCoreApplication::translate("HelpBrowser", "it is not a file of the help book");
   }
   const QFileInfo info(QFileInfo(url.toLocalFile()).canonicalFilePath());
   if (!info.isFile() || !InsideHelpFolders(info.filePath())) {
-    return HelpBrowser::tr("it is not a file of the help book");
+    return QCoreApplication::translate("HelpBrowser", "it is not a file of the help book");
   }
   if (info.size() > HelpBrowser::kMaxPageBytes) {
-    return HelpBrowser::tr("it is larger than a help page can be");
+    return QCoreApplication::translate("HelpBrowser", "it is larger than a help page can be");
   }
   QFile file(info.filePath());
   if (!file.open(QIODevice::ReadOnly)) {
@@ -54,7 +55,9 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
   if (type != QTextDocument::HtmlResource && type != QTextDocument::MarkdownResource) {
     return {};
   }
-  return tr("<html><head><title>Not shown</title></head><body><h2>Not shown</h2>"
-            "<p>%1 is not shown: %2.</p></body></html>")
+  return QCoreApplication::translate(
+             "HelpBrowser",
+             "<html><head><title>Not shown</title></head><body><h2>Not shown</h2>"
+             "<p>%1 is not shown: %2.</p></body></html>")
       .arg(url.toDisplayString().toHtmlEscaped(), refusal);
 }

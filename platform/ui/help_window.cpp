@@ -1,5 +1,6 @@
 #include "platform/ui/help_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QPushButton>
@@ -17,9 +18,9 @@ CHelpWindow::CHelpWindow() : QWidget(nullptr, Qt::Window), m_pBrowser(new HelpBr
   setAttribute(Qt::WA_QuitOnClose, false);
   resize(640, 600);
 
-  auto* contents = new QPushButton(tr("&Contents"), this);
-  auto* back = new QPushButton(tr("&Back"), this);
-  auto* forward = new QPushButton(tr("&Forward"), this);
+  auto* contents = new QPushButton(QCoreApplication::translate("HelpWindow", "&Contents"), this);
+  auto* back = new QPushButton(QCoreApplication::translate("HelpWindow", "&Back"), this);
+  auto* forward = new QPushButton(QCoreApplication::translate("HelpWindow", "&Forward"), this);
   back->setEnabled(false);
   forward->setEnabled(false);
   auto* buttons = new QHBoxLayout;

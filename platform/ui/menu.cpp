@@ -1,6 +1,7 @@
 #include "platform/ui/menu.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
@@ -8,19 +9,23 @@
 
 namespace {
 
+QString Translated(const char* text) {
+  return QCoreApplication::translate(kMenuContext, text);
+}
+
 void AddItems(QMenu* menu, std::span<const MenuItem> items, const CommandSink& sink,
               const CommandCheck& checked) {
   QActionGroup* choice = nullptr;
   for (const MenuItem& item : items) {
     if (!item.submenu.empty()) {
-      AddItems(menu->addMenu(QString::fromUtf8(item.text)), item.submenu, sink, checked);
+      AddItems(menu->addMenu(Translated(item.text)), item.submenu, sink, checked);
       continue;
     }
     if (item.nID == 0) {
       menu->addSeparator();
       continue;
     }
-    QAction* action = menu->addAction(QString::fromUtf8(item.text));
+    QAction* action = menu->addAction(Translated(item.text));
     action->setData(item.nID);
     const UINT nID = item.nID;
     if (item.bRadio) {
@@ -43,7 +48,7 @@ QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink
                         const CommandCheck& checked, QWidget* parent) {
   auto* bar = new QMenuBar(parent);
   for (const MenuPopup& popup : menu) {
-    AddItems(bar->addMenu(QString::fromUtf8(popup.text)), popup.items, sink, checked);
+    AddItems(bar->addMenu(Translated(popup.text)), popup.items, sink, checked);
   }
   return bar;
 }

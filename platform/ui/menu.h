@@ -10,6 +10,10 @@
 class QMenuBar;
 class QWidget;
 
+// The translation context of menu texts: a menu table marks its texts with
+// QT_TRANSLATE_NOOP("Menu", ...), and the menu bar shows them translated.
+inline constexpr char kMenuContext[] = "Menu";
+
 // A menu item; an id of 0 makes a separator, unless the item opens a submenu
 // of its own. A tab in the text puts what follows it (the key that runs the
 // item) at the right of the menu. The radio items of one submenu are one

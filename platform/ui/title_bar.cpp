@@ -1,5 +1,6 @@
 #include "platform/ui/title_bar.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,7 +22,7 @@ bool CTitleBar::Wanted() {
 CTitleBar::CTitleBar(QWidget* window) : QWidget(window) {
   setFixedHeight(kHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setToolTip(tr("Drag to move the window"));
+  setToolTip(QCoreApplication::translate("TitleBar", "Drag to move the window"));
 }
 
 QSize CTitleBar::sizeHint() const {

@@ -1,0 +1,422 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+  <context>
+    <name>BoardMessage</name>
+    <message>
+      <source>Player %1</source>
+      <translation>Spieler %1</translation>
+    </message>
+    <message>
+      <source>%1 (computer)</source>
+      <translation>%1 (Computer)</translation>
+    </message>
+    <message>
+      <source>column %1</source>
+      <translation>Spalte %1</translation>
+    </message>
+    <message>
+      <source>columns %1 and %2</source>
+      <translation>Spalten %1 und %2</translation>
+    </message>
+    <message>
+      <source>%1 busts</source>
+      <translation>%1 scheitert</translation>
+    </message>
+    <message>
+      <source>%1 cannot play this throw: the turn passes</source>
+      <translation>%1 kann diesen Wurf nicht spielen: der Zug geht an den Nächsten</translation>
+    </message>
+    <message>
+      <source>%1 claims %2</source>
+      <translation>%1 erobert %2</translation>
+    </message>
+    <message>
+      <source>%1 wins. F2 starts a new game.</source>
+      <translation>%1 gewinnt. F2 beginnt ein neues Spiel.</translation>
+    </message>
+    <message>
+      <source>Nobody can win any more. F2 starts a new game.</source>
+      <translation>Niemand kann mehr gewinnen. F2 beginnt ein neues Spiel.</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardParts</name>
+    <message>
+      <source>Tumbleroad board</source>
+      <translation>Tumbleroad-Spielbrett</translation>
+    </message>
+    <message>
+      <source>Keys: 1, 2, 3 and 4 choose or put back the top-left, top-right, bottom-left and bottom-right die; Enter plays the two chosen dice as a pair; R presses ROLL; S presses STOP. F2 starts a new game, F1 opens the help.</source>
+      <translation>Tasten: 1, 2, 3 und 4 wählen den Würfel oben links, oben rechts, unten links und unten rechts oder legen ihn zurück; Eingabe spielt die beiden gewählten Würfel als Paar; R drückt „Würfeln“; S drückt „Stopp“. F2 beginnt ein neues Spiel, F1 öffnet die Hilfe.</translation>
+    </message>
+    <message>
+      <source>ROLL</source>
+      <translation>Würfeln</translation>
+    </message>
+    <message>
+      <source>Throw the four dice again</source>
+      <translation>Die vier Würfel noch einmal werfen</translation>
+    </message>
+    <message>
+      <source>STOP</source>
+      <translation>Stopp</translation>
+    </message>
+    <message>
+      <source>Keep what you climbed and pass the turn</source>
+      <translation>Das Erklommene behalten und den Zug abgeben</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardWords</name>
+    <message>
+      <source>Top-left die: %1</source>
+      <translation>Würfel oben links: %1</translation>
+    </message>
+    <message>
+      <source>Top-right die: %1</source>
+      <translation>Würfel oben rechts: %1</translation>
+    </message>
+    <message>
+      <source>Bottom-left die: %1</source>
+      <translation>Würfel unten links: %1</translation>
+    </message>
+    <message>
+      <source>Bottom-right die: %1</source>
+      <translation>Würfel unten rechts: %1</translation>
+    </message>
+    <message>
+      <source>Player %1</source>
+      <translation>Spieler %1</translation>
+    </message>
+    <message>
+      <source>used</source>
+      <translation>verbraucht</translation>
+    </message>
+    <message>
+      <source>Column %1: claimed by %2</source>
+      <translation>Spalte %1: erobert von %2</translation>
+    </message>
+    <message>
+      <source>%1 at %2</source>
+      <translation>%1 auf %2</translation>
+    </message>
+    <message>
+      <source>white peg at %1</source>
+      <translation>weißer Stein auf %1</translation>
+    </message>
+    <message>
+      <source>Column %1: %2</source>
+      <translation>Spalte %1: %2</translation>
+    </message>
+    <message>
+      <source>empty</source>
+      <translation>leer</translation>
+    </message>
+    <message>
+      <source>, </source>
+      <translation>, </translation>
+    </message>
+    <message>
+      <source>%1 cells</source>
+      <translation>%1 Felder</translation>
+    </message>
+    <message>
+      <source>Winner %1</source>
+      <translation>Gewinner %1</translation>
+    </message>
+    <message>
+      <source>No Winner</source>
+      <translation>Kein Gewinner</translation>
+    </message>
+  </context>
+  <context>
+    <name>CommandLine</name>
+    <message>
+      <source>--seed may be given only once.</source>
+      <translation>--seed darf nur einmal angegeben werden.</translation>
+    </message>
+    <message>
+      <source>invalid seed '%1': give a whole number from 0 to %2.</source>
+      <translation>ungültiger Startwert „%1“: geben Sie eine ganze Zahl von 0 bis %2 an.</translation>
+    </message>
+    <message>
+      <source>too many file names: '%1'.</source>
+      <translation>zu viele Dateinamen: „%1“.</translation>
+    </message>
+    <message>
+      <source>Usage: %1 [OPTION]... [FILE]
+Play Tumbleroad, a push-your-luck dice game for two to four players,
+each one a person at the mouse or the computer.
+
+      --seed=N     throw the dice from the fixed seed N (0 to 4294967295),
+                   so that the same moves replay the same game;
+                   without it the dice follow the clock
+      --help       display this help and exit
+      --version    output version information and exit
+
+FILE, if given, must be a file that can be read; the game reads nothing
+from it and starts as usual.
+
+Press F1 in the game for the rules and how to play.
+</source>
+      <translation>Aufruf: %1 [OPTION]... [DATEI]
+Spielt Tumbleroad, ein Würfelspiel um Glück und Wagemut für zwei bis vier Spieler,
+jeder ein Mensch an der Maus oder der Computer.
+
+      --seed=N     würfelt ab dem festen Startwert N (0 bis 4294967295),
+                   sodass dieselben Züge dasselbe Spiel wiederholen;
+                   ohne ihn folgen die Würfel der Uhr
+      --help       diese Hilfe anzeigen und beenden
+      --version    Versionsinformation ausgeben und beenden
+
+DATEI muss, wenn angegeben, eine lesbare Datei sein; das Spiel liest nichts
+daraus und beginnt wie gewohnt.
+
+Drücken Sie im Spiel F1 für die Regeln und die Spielweise.
+</translation>
+    </message>
+    <message>
+      <source>%1: %2
+Try '%1 --help' for more information.
+</source>
+      <translation>%1: %2
+„%1 --help“ liefert weitere Informationen.
+</translation>
+    </message>
+  </context>
+  <context>
+    <name>Dialog</name>
+    <message>
+      <source>About Tumbleroad</source>
+      <translation>Über Tumbleroad</translation>
+    </message>
+    <message>
+      <source>A push-your-luck dice game</source>
+      <translation>Ein Würfelspiel um Glück und Wagemut</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Number of Columns</source>
+      <translation>Anzahl der Spalten</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Two Columns</source>
+      <translation>Zwei Spalten</translation>
+    </message>
+    <message>
+      <source>Three Columns</source>
+      <translation>Drei Spalten</translation>
+    </message>
+    <message>
+      <source>Four Columns</source>
+      <translation>Vier Spalten</translation>
+    </message>
+    <message>
+      <source>Select Number of Players</source>
+      <translation>Anzahl der Spieler wählen</translation>
+    </message>
+    <message>
+      <source>2 Players</source>
+      <translation>2 Spieler</translation>
+    </message>
+    <message>
+      <source>3 Players</source>
+      <translation>3 Spieler</translation>
+    </message>
+    <message>
+      <source>4 Players</source>
+      <translation>4 Spieler</translation>
+    </message>
+    <message>
+      <source>Select Players</source>
+      <translation>Spieler wählen</translation>
+    </message>
+    <message>
+      <source>Human</source>
+      <translation>Mensch</translation>
+    </message>
+    <message>
+      <source>Player 1</source>
+      <translation>Spieler 1</translation>
+    </message>
+    <message>
+      <source>Computer</source>
+      <translation>Computer</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Spieler 2</translation>
+    </message>
+    <message>
+      <source>Player 3</source>
+      <translation>Spieler 3</translation>
+    </message>
+    <message>
+      <source>Player 4</source>
+      <translation>Spieler 4</translation>
+    </message>
+  </context>
+  <context>
+    <name>HelpBrowser</name>
+    <message>
+      <source>it is not a file of the help book</source>
+      <translation>sie ist keine Datei des Hilfebuchs</translation>
+    </message>
+    <message>
+      <source>it is larger than a help page can be</source>
+      <translation>sie ist größer, als eine Hilfeseite sein kann</translation>
+    </message>
+    <message>
+      <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;Not shown&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Not shown&lt;/h2&gt;&lt;p&gt;%1 is not shown: %2.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+      <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;Nicht angezeigt&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Nicht angezeigt&lt;/h2&gt;&lt;p&gt;%1 wird nicht angezeigt: %2.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+  </context>
+  <context>
+    <name>HelpWindow</name>
+    <message>
+      <source>&amp;Contents</source>
+      <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+      <source>&amp;Back</source>
+      <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+      <source>&amp;Forward</source>
+      <translation>&amp;Vorwärts</translation>
+    </message>
+  </context>
+  <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>Tipp: %1 und %2 spielen, Spalte %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>Tipp: weiter würfeln. Der nächste Wurf scheitert in %1 % der Fälle</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>Tipp: stoppen. Der nächste Wurf würde in %1 % der Fälle scheitern</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>Gerade kein Tipp</translation>
+    </message>
+  </context>
+  <context>
+    <name>Menu</name>
+    <message>
+      <source>&amp;New	F2</source>
+      <translation>&amp;Neu	F2</translation>
+    </message>
+    <message>
+      <source>E&amp;xit</source>
+      <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+      <source>&amp;Slow</source>
+      <translation>&amp;Langsam</translation>
+    </message>
+    <message>
+      <source>&amp;Normal</source>
+      <translation>&amp;Normal</translation>
+    </message>
+    <message>
+      <source>&amp;Fast</source>
+      <translation>&amp;Schnell</translation>
+    </message>
+    <message>
+      <source>&amp;Number of Columns</source>
+      <translation>&amp;Anzahl der Spalten</translation>
+    </message>
+    <message>
+      <source>&amp;Players</source>
+      <translation>&amp;Spieler</translation>
+    </message>
+    <message>
+      <source>Number of Players</source>
+      <translation>Anzahl der Spieler</translation>
+    </message>
+    <message>
+      <source>&amp;Speed</source>
+      <translation>&amp;Tempo</translation>
+    </message>
+    <message>
+      <source>&amp;Help Topics</source>
+      <translation>&amp;Hilfethemen</translation>
+    </message>
+    <message>
+      <source>&amp;About Tumbleroad.</source>
+      <translation>Ü&amp;ber Tumbleroad.</translation>
+    </message>
+    <message>
+      <source>&amp;Game</source>
+      <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+      <source>&amp;Options</source>
+      <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+      <source>&amp;Help</source>
+      <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>&amp;Tipp	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>&amp;Klassisch</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>S&amp;tark</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>S&amp;tärke des Computers</translation>
+    </message>
+  </context>
+  <context>
+    <name>Startup</name>
+    <message>
+      <source>Tumbleroad cannot start: %1</source>
+      <translation>Tumbleroad kann nicht starten: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>TitleBar</name>
+    <message>
+      <source>Drag to move the window</source>
+      <translation>Ziehen, um das Fenster zu verschieben</translation>
+    </message>
+  </context>
+  <context>
+    <name>WinHelp</name>
+    <message>
+      <source>Help</source>
+      <translation>Hilfe</translation>
+    </message>
+    <message>
+      <source>The help book %1 cannot be found.
+
+These folders were searched:
+%2</source>
+      <translation>Das Hilfebuch %1 ist nicht zu finden.
+
+Diese Ordner wurden durchsucht:
+%2</translation>
+    </message>
+  </context>
+</TS>

@@ -1,0 +1,422 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+  <context>
+    <name>BoardMessage</name>
+    <message>
+      <source>Player %1</source>
+      <translation>Jogador %1</translation>
+    </message>
+    <message>
+      <source>%1 (computer)</source>
+      <translation>%1 (computador)</translation>
+    </message>
+    <message>
+      <source>column %1</source>
+      <translation>a coluna %1</translation>
+    </message>
+    <message>
+      <source>columns %1 and %2</source>
+      <translation>as colunas %1 e %2</translation>
+    </message>
+    <message>
+      <source>%1 busts</source>
+      <translation>%1 estourou</translation>
+    </message>
+    <message>
+      <source>%1 cannot play this throw: the turn passes</source>
+      <translation>%1 não pode jogar este lance: a vez passa</translation>
+    </message>
+    <message>
+      <source>%1 claims %2</source>
+      <translation>%1 conquista %2</translation>
+    </message>
+    <message>
+      <source>%1 wins. F2 starts a new game.</source>
+      <translation>%1 vence. F2 começa uma nova partida.</translation>
+    </message>
+    <message>
+      <source>Nobody can win any more. F2 starts a new game.</source>
+      <translation>Ninguém pode mais vencer. F2 começa uma nova partida.</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardParts</name>
+    <message>
+      <source>Tumbleroad board</source>
+      <translation>Tabuleiro do Tumbleroad</translation>
+    </message>
+    <message>
+      <source>Keys: 1, 2, 3 and 4 choose or put back the top-left, top-right, bottom-left and bottom-right die; Enter plays the two chosen dice as a pair; R presses ROLL; S presses STOP. F2 starts a new game, F1 opens the help.</source>
+      <translation>Teclas: 1, 2, 3 e 4 escolhem ou devolvem o dado de cima à esquerda, de cima à direita, de baixo à esquerda e de baixo à direita; Enter joga os dois dados escolhidos como par; R aperta “Rolar”; S aperta “Parar”. F2 começa uma nova partida, F1 abre a ajuda.</translation>
+    </message>
+    <message>
+      <source>ROLL</source>
+      <translation>Rolar</translation>
+    </message>
+    <message>
+      <source>Throw the four dice again</source>
+      <translation>Lançar os quatro dados de novo</translation>
+    </message>
+    <message>
+      <source>STOP</source>
+      <translation>Parar</translation>
+    </message>
+    <message>
+      <source>Keep what you climbed and pass the turn</source>
+      <translation>Guardar o que subiu e passar a vez</translation>
+    </message>
+  </context>
+  <context>
+    <name>BoardWords</name>
+    <message>
+      <source>Top-left die: %1</source>
+      <translation>Dado de cima à esquerda: %1</translation>
+    </message>
+    <message>
+      <source>Top-right die: %1</source>
+      <translation>Dado de cima à direita: %1</translation>
+    </message>
+    <message>
+      <source>Bottom-left die: %1</source>
+      <translation>Dado de baixo à esquerda: %1</translation>
+    </message>
+    <message>
+      <source>Bottom-right die: %1</source>
+      <translation>Dado de baixo à direita: %1</translation>
+    </message>
+    <message>
+      <source>Player %1</source>
+      <translation>Jogador %1</translation>
+    </message>
+    <message>
+      <source>used</source>
+      <translation>usado</translation>
+    </message>
+    <message>
+      <source>Column %1: claimed by %2</source>
+      <translation>Coluna %1: conquistada por %2</translation>
+    </message>
+    <message>
+      <source>%1 at %2</source>
+      <translation>%1 em %2</translation>
+    </message>
+    <message>
+      <source>white peg at %1</source>
+      <translation>pino branco em %1</translation>
+    </message>
+    <message>
+      <source>Column %1: %2</source>
+      <translation>Coluna %1: %2</translation>
+    </message>
+    <message>
+      <source>empty</source>
+      <translation>vazia</translation>
+    </message>
+    <message>
+      <source>, </source>
+      <translation>, </translation>
+    </message>
+    <message>
+      <source>%1 cells</source>
+      <translation>%1 casas</translation>
+    </message>
+    <message>
+      <source>Winner %1</source>
+      <translation>Vencedor %1</translation>
+    </message>
+    <message>
+      <source>No Winner</source>
+      <translation>Sem vencedor</translation>
+    </message>
+  </context>
+  <context>
+    <name>CommandLine</name>
+    <message>
+      <source>--seed may be given only once.</source>
+      <translation>--seed só pode ser dado uma vez.</translation>
+    </message>
+    <message>
+      <source>invalid seed '%1': give a whole number from 0 to %2.</source>
+      <translation>semente “%1” inválida: dê um número inteiro de 0 a %2.</translation>
+    </message>
+    <message>
+      <source>too many file names: '%1'.</source>
+      <translation>nomes de arquivo demais: “%1”.</translation>
+    </message>
+    <message>
+      <source>Usage: %1 [OPTION]... [FILE]
+Play Tumbleroad, a push-your-luck dice game for two to four players,
+each one a person at the mouse or the computer.
+
+      --seed=N     throw the dice from the fixed seed N (0 to 4294967295),
+                   so that the same moves replay the same game;
+                   without it the dice follow the clock
+      --help       display this help and exit
+      --version    output version information and exit
+
+FILE, if given, must be a file that can be read; the game reads nothing
+from it and starts as usual.
+
+Press F1 in the game for the rules and how to play.
+</source>
+      <translation>Uso: %1 [OPÇÃO]... [ARQUIVO]
+Joga Tumbleroad, um jogo de dados de sorte e ousadia para dois a quatro jogadores,
+cada um uma pessoa no mouse ou o computador.
+
+      --seed=N     lança os dados a partir da semente fixa N (0 a 4294967295),
+                   para que as mesmas jogadas repitam a mesma partida;
+                   sem ela os dados seguem o relógio
+      --help       mostra esta ajuda e sai
+      --version    mostra a versão e sai
+
+ARQUIVO, se dado, deve ser um arquivo legível; o jogo não lê nada
+dele e começa como de costume.
+
+Pressione F1 no jogo para as regras e como jogar.
+</translation>
+    </message>
+    <message>
+      <source>%1: %2
+Try '%1 --help' for more information.
+</source>
+      <translation>%1: %2
+Tente “%1 --help” para mais informações.
+</translation>
+    </message>
+  </context>
+  <context>
+    <name>Dialog</name>
+    <message>
+      <source>About Tumbleroad</source>
+      <translation>Sobre o Tumbleroad</translation>
+    </message>
+    <message>
+      <source>A push-your-luck dice game</source>
+      <translation>Um jogo de dados de sorte e ousadia</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Number of Columns</source>
+      <translation>Número de colunas</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Cancelar</translation>
+    </message>
+    <message>
+      <source>Two Columns</source>
+      <translation>Duas colunas</translation>
+    </message>
+    <message>
+      <source>Three Columns</source>
+      <translation>Três colunas</translation>
+    </message>
+    <message>
+      <source>Four Columns</source>
+      <translation>Quatro colunas</translation>
+    </message>
+    <message>
+      <source>Select Number of Players</source>
+      <translation>Escolher o número de jogadores</translation>
+    </message>
+    <message>
+      <source>2 Players</source>
+      <translation>2 jogadores</translation>
+    </message>
+    <message>
+      <source>3 Players</source>
+      <translation>3 jogadores</translation>
+    </message>
+    <message>
+      <source>4 Players</source>
+      <translation>4 jogadores</translation>
+    </message>
+    <message>
+      <source>Select Players</source>
+      <translation>Escolher jogadores</translation>
+    </message>
+    <message>
+      <source>Human</source>
+      <translation>Humano</translation>
+    </message>
+    <message>
+      <source>Player 1</source>
+      <translation>Jogador 1</translation>
+    </message>
+    <message>
+      <source>Computer</source>
+      <translation>Computador</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Jogador 2</translation>
+    </message>
+    <message>
+      <source>Player 3</source>
+      <translation>Jogador 3</translation>
+    </message>
+    <message>
+      <source>Player 4</source>
+      <translation>Jogador 4</translation>
+    </message>
+  </context>
+  <context>
+    <name>HelpBrowser</name>
+    <message>
+      <source>it is not a file of the help book</source>
+      <translation>não é um arquivo do livro de ajuda</translation>
+    </message>
+    <message>
+      <source>it is larger than a help page can be</source>
+      <translation>é maior do que uma página de ajuda pode ser</translation>
+    </message>
+    <message>
+      <source>&lt;html&gt;&lt;head&gt;&lt;title&gt;Not shown&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Not shown&lt;/h2&gt;&lt;p&gt;%1 is not shown: %2.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+      <translation>&lt;html&gt;&lt;head&gt;&lt;title&gt;Não exibida&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Não exibida&lt;/h2&gt;&lt;p&gt;%1 não é exibida: %2.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+  </context>
+  <context>
+    <name>HelpWindow</name>
+    <message>
+      <source>&amp;Contents</source>
+      <translation>&amp;Sumário</translation>
+    </message>
+    <message>
+      <source>&amp;Back</source>
+      <translation>&amp;Voltar</translation>
+    </message>
+    <message>
+      <source>&amp;Forward</source>
+      <translation>&amp;Avançar</translation>
+    </message>
+  </context>
+  <context>
+    <name>Hint</name>
+    <message>
+      <source>Hint: play %1 and %2, column %3</source>
+      <translation>Dica: jogue %1 e %2, coluna %3</translation>
+    </message>
+    <message>
+      <source>Hint: roll again. The next throw busts %1 % of the time</source>
+      <translation>Dica: role de novo. O próximo lance estoura %1 % das vezes</translation>
+    </message>
+    <message>
+      <source>Hint: stop. The next throw would bust %1 % of the time</source>
+      <translation>Dica: pare. O próximo lance estouraria %1 % das vezes</translation>
+    </message>
+    <message>
+      <source>No hint now</source>
+      <translation>Nenhuma dica agora</translation>
+    </message>
+  </context>
+  <context>
+    <name>Menu</name>
+    <message>
+      <source>&amp;New	F2</source>
+      <translation>&amp;Nova	F2</translation>
+    </message>
+    <message>
+      <source>E&amp;xit</source>
+      <translation>Sai&amp;r</translation>
+    </message>
+    <message>
+      <source>&amp;Slow</source>
+      <translation>&amp;Lenta</translation>
+    </message>
+    <message>
+      <source>&amp;Normal</source>
+      <translation>&amp;Normal</translation>
+    </message>
+    <message>
+      <source>&amp;Fast</source>
+      <translation>&amp;Rápida</translation>
+    </message>
+    <message>
+      <source>&amp;Number of Columns</source>
+      <translation>Número de &amp;colunas</translation>
+    </message>
+    <message>
+      <source>&amp;Players</source>
+      <translation>&amp;Jogadores</translation>
+    </message>
+    <message>
+      <source>Number of Players</source>
+      <translation>Número de jogadores</translation>
+    </message>
+    <message>
+      <source>&amp;Speed</source>
+      <translation>&amp;Velocidade</translation>
+    </message>
+    <message>
+      <source>&amp;Help Topics</source>
+      <translation>&amp;Tópicos de ajuda</translation>
+    </message>
+    <message>
+      <source>&amp;About Tumbleroad.</source>
+      <translation>&amp;Sobre o Tumbleroad.</translation>
+    </message>
+    <message>
+      <source>&amp;Game</source>
+      <translation>&amp;Jogo</translation>
+    </message>
+    <message>
+      <source>&amp;Options</source>
+      <translation>&amp;Opções</translation>
+    </message>
+    <message>
+      <source>&amp;Help</source>
+      <translation>Aj&amp;uda</translation>
+    </message>
+    <message>
+      <source>&amp;Hint	H</source>
+      <translation>&amp;Dica	H</translation>
+    </message>
+    <message>
+      <source>&amp;Classic</source>
+      <translation>&amp;Clássico</translation>
+    </message>
+    <message>
+      <source>S&amp;trong</source>
+      <translation>&amp;Forte</translation>
+    </message>
+    <message>
+      <source>Computer S&amp;trength</source>
+      <translation>&amp;Força do computador</translation>
+    </message>
+  </context>
+  <context>
+    <name>Startup</name>
+    <message>
+      <source>Tumbleroad cannot start: %1</source>
+      <translation>O Tumbleroad não pode iniciar: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>TitleBar</name>
+    <message>
+      <source>Drag to move the window</source>
+      <translation>Arraste para mover a janela</translation>
+    </message>
+  </context>
+  <context>
+    <name>WinHelp</name>
+    <message>
+      <source>Help</source>
+      <translation>Ajuda</translation>
+    </message>
+    <message>
+      <source>The help book %1 cannot be found.
+
+These folders were searched:
+%2</source>
+      <translation>O livro de ajuda %1 não foi encontrado.
+
+Estas pastas foram pesquisadas:
+%2</translation>
+    </message>
+  </context>
+</TS>

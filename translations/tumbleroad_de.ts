@@ -192,8 +192,8 @@ Try '%1 --help' for more information.
       <translation>Über Tumbleroad</translation>
     </message>
     <message>
-      <source>A push-your-luck dice game</source>
-      <translation>Ein Würfelspiel um Glück und Wagemut</translation>
+      <source>Licence: GPL-3.0-or-later</source>
+      <translation>Lizenz: GPL-3.0-or-later</translation>
     </message>
     <message>
       <source>OK</source>

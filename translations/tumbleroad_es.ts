@@ -192,8 +192,8 @@ Pruebe «%1 --help» para más información.
       <translation>Acerca de Tumbleroad</translation>
     </message>
     <message>
-      <source>A push-your-luck dice game</source>
-      <translation>Un juego de dados de suerte y audacia</translation>
+      <source>Licence: GPL-3.0-or-later</source>
+      <translation>Licencia: GPL-3.0-or-later</translation>
     </message>
     <message>
       <source>OK</source>

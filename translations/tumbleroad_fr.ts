@@ -192,8 +192,8 @@ Essayez « %1 --help » pour plus d’informations.
       <translation>À propos de Tumbleroad</translation>
     </message>
     <message>
-      <source>A push-your-luck dice game</source>
-      <translation>Un jeu de dés de chance et d’audace</translation>
+      <source>Licence: GPL-3.0-or-later</source>
+      <translation>Licence : GPL-3.0-or-later</translation>
     </message>
     <message>
       <source>OK</source>

@@ -192,8 +192,8 @@ Provare «%1 --help» per maggiori informazioni.
       <translation>Informazioni su Tumbleroad</translation>
     </message>
     <message>
-      <source>A push-your-luck dice game</source>
-      <translation>Un gioco di dadi di fortuna e audacia</translation>
+      <source>Licence: GPL-3.0-or-later</source>
+      <translation>Licenza: GPL-3.0-or-later</translation>
     </message>
     <message>
       <source>OK</source>

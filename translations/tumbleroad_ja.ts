@@ -192,8 +192,8 @@ Try '%1 --help' for more information.
       <translation>Tumbleroad について</translation>
     </message>
     <message>
-      <source>A push-your-luck dice game</source>
-      <translation>運と度胸のさいころゲーム</translation>
+      <source>Licence: GPL-3.0-or-later</source>
+      <translation>ライセンス: GPL-3.0-or-later</translation>
     </message>
     <message>
       <source>OK</source>

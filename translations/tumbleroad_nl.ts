@@ -192,8 +192,8 @@ Probeer ‘%1 --help’ voor meer informatie.
       <translation>Over Tumbleroad</translation>
     </message>
     <message>
-      <source>A push-your-luck dice game</source>
-      <translation>Een dobbelspel van geluk en durf</translation>
+      <source>Licence: GPL-3.0-or-later</source>
+      <translation>Licentie: GPL-3.0-or-later</translation>
     </message>
     <message>
       <source>OK</source>

@@ -192,8 +192,8 @@ Polecenie „%1 --help” poda więcej informacji.
       <translation>O Tumbleroad</translation>
     </message>
     <message>
-      <source>A push-your-luck dice game</source>
-      <translation>Gra w kości o szczęściu i odwadze</translation>
+      <source>Licence: GPL-3.0-or-later</source>
+      <translation>Licencja: GPL-3.0-or-later</translation>
     </message>
     <message>
       <source>OK</source>

@@ -192,8 +192,8 @@ Tente “%1 --help” para mais informações.
       <translation>Sobre o Tumbleroad</translation>
     </message>
     <message>
-      <source>A push-your-luck dice game</source>
-      <translation>Um jogo de dados de sorte e ousadia</translation>
+      <source>Licence: GPL-3.0-or-later</source>
+      <translation>Licença: GPL-3.0-or-later</translation>
     </message>
     <message>
       <source>OK</source>

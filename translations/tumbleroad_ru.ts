@@ -192,8 +192,8 @@ Try '%1 --help' for more information.
       <translation>О Tumbleroad</translation>
     </message>
     <message>
-      <source>A push-your-luck dice game</source>
-      <translation>Игра в кости на удачу и смелость</translation>
+      <source>Licence: GPL-3.0-or-later</source>
+      <translation>Лицензия: GPL-3.0-or-later</translation>
     </message>
     <message>
       <source>OK</source>

@@ -192,8 +192,8 @@ Try '%1 --help' for more information.
       <translation>关于 Tumbleroad</translation>
     </message>
     <message>
-      <source>A push-your-luck dice game</source>
-      <translation>一款碰运气的骰子游戏</translation>
+      <source>Licence: GPL-3.0-or-later</source>
+      <translation>许可证：GPL-3.0-or-later</translation>
     </message>
     <message>
       <source>OK</source>

@@ -5,7 +5,7 @@
 
 [[maybe_unused]] static const char* const kDialogTexts[] = {
     QT_TRANSLATE_NOOP("Dialog", "About Tumbleroad"),
-    QT_TRANSLATE_NOOP("Dialog", "A push-your-luck dice game"),
+    QT_TRANSLATE_NOOP("Dialog", "Licence: GPL-3.0-or-later"),
     QT_TRANSLATE_NOOP("Dialog", "OK"),
     QT_TRANSLATE_NOOP("Dialog", "Number of Columns"),
     QT_TRANSLATE_NOOP("Dialog", "Cancel"),

@@ -58,7 +58,7 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ "$(field Package)" = tumbleroad ] || fail "Package is $(field Package)"
 [ "$(field Version)" = "$version" ] || fail "Version is $(field Version), not $version"
 [ "$(field Section)" = games ] || fail "Section is $(field Section)"
-[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends is $(field Recommends)"
+[ "$(field Recommends)" = "qt6-translations-l10n, qt6-wayland" ] || fail "Recommends is $(field Recommends)"
 for library in libqt6widgets6 libqt6gui6 libqt6core6 libfontconfig1 libc6; do
   field Depends | grep -q "\b$library (>= " || fail "Depends lacks $library: $(field Depends)"
 done

@@ -16,7 +16,8 @@ QStringList WantedLanguages(const std::function<QString(const char* name)>& envi
 
 // Installs the game's translation for the first wanted language it has, and
 // Qt's own for the standard dialogs and buttons; a missing or unreadable file
-// leaves English. Those installed before are taken away. Gives the language installed, or "" for English.
+// leaves English. Those installed before are taken away. Gives the language installed, or "" for
+// English.
 QString InstallTranslations(const QStringList& wanted);
 
 // The language InstallTranslations installed, or "" for English.

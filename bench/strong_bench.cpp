@@ -117,18 +117,20 @@ double ThreadMilliseconds() {
   return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-void FirstDecision(benchmark::State& state) {
+// First decisions of a turn at the positions `wanted` picks, each after
+// forgetting the plan of the board before (and the empty board's, if asked).
+void TimeFirstDecisions(benchmark::State& state, bool (*wanted)(const Position&),
+                        bool evenTheOpening) {
   std::vector<double> times;
   std::size_t mostBytes = 0;
   for (auto _ : state) {
     times.clear();
     for (const Position& position : Positions()) {
-      if (!position.bFirst) {
+      if (!position.bFirst || !wanted(position)) {
         continue;
       }
       SetUp(position);
-      // As in play: the empty board's plan, made once, serves every game.
-      ForgetPlans(false);
+      ForgetPlans(evenTheOpening);
       const double start = ThreadMilliseconds();
       Decide();
       times.push_back(ThreadMilliseconds() - start);
@@ -138,29 +140,23 @@ void FirstDecision(benchmark::State& state) {
   Report(state, times);
   state.counters["table_KiB"] = static_cast<double>(mostBytes) / 1024;
 }
+
+// As in play: the empty board's plan, made once, serves every game.
+void FirstDecision(benchmark::State& state) {
+  TimeFirstDecisions(
+      state, [](const Position&) { return true; }, false);
+}
 BENCHMARK(FirstDecision)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // The run's first decision on the empty board, which plans it for the run.
 void OpeningPlannedAfresh(benchmark::State& state) {
-  std::vector<double> times;
-  std::size_t bytes = 0;
-  for (auto _ : state) {
-    times.clear();
-    for (const Position& position : Positions()) {
-      const int* own = position.nProgress[position.nCurrentPlayer];
-      if (!position.bFirst || std::any_of(own + 2, own + 13, [](int cell) { return cell != 0; })) {
-        continue;
-      }
-      SetUp(position);
-      ForgetPlans(true);
-      const double start = ThreadMilliseconds();
-      Decide();
-      times.push_back(ThreadMilliseconds() - start);
-      bytes = std::max(bytes, PlannerForSeatToMove().TableBytes());
-    }
-  }
-  Report(state, times);
-  state.counters["table_KiB"] = static_cast<double>(bytes) / 1024;
+  TimeFirstDecisions(
+      state,
+      [](const Position& position) {
+        const int* own = position.nProgress[position.nCurrentPlayer];
+        return std::none_of(own + 2, own + 13, [](int cell) { return cell != 0; });
+      },
+      true);
 }
 BENCHMARK(OpeningPlannedAfresh)->Unit(benchmark::kMillisecond)->Iterations(3);
 

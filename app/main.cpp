@@ -114,7 +114,7 @@ int RunGame(const CCommandLineInfo& info, QString startupError) {
 }
 
 void InstallSystemLanguage() {
-  InstallTranslations(WantedLanguages([](const char* name) { return qEnvironmentVariable(name); }));
+  InstallTranslations(SystemLanguages());
 }
 
 }  // namespace
@@ -151,8 +151,14 @@ int main(int argc, char** argv) {
   }
   // A file that cannot be read is refused at once, display or not.
   QString startupError;
-  if (info.m_nShellCommand == CCommandLineInfo::FileOpen) {
-    startupError = CannotOpenMessage(info.m_strFileName);
+  if (info.m_nShellCommand == CCommandLineInfo::FileOpen &&
+      !FileOpenError(info.m_strFileName).isEmpty()) {
+    {
+      // Said in the person's language, with the system's own words for why.
+      QCoreApplication words(argc, argv);
+      InstallSystemLanguage();
+      startupError = CannotOpenMessage(info.m_strFileName);
+    }
     if (!startupError.isEmpty()) {
       PrintTo(stderr, QStringLiteral("%1: %2\n").arg(program, startupError));
       // The message box is for those who started the game from a menu.

@@ -43,6 +43,10 @@ QStringList WantedLanguages(const std::function<QString(const char* name)>& envi
   return {};
 }
 
+QStringList SystemLanguages() {
+  return WantedLanguages([](const char* name) { return qEnvironmentVariable(name); });
+}
+
 QString InstallTranslations(const QStringList& wanted) {
   g_pGameTranslator.reset();
   g_pQtTranslator.reset();

@@ -14,6 +14,9 @@ class QTranslator;
 // English, which is an empty list.
 QStringList WantedLanguages(const std::function<QString(const char* name)>& environment);
 
+// The languages this process's own locale variables ask for.
+QStringList SystemLanguages();
+
 // Installs the game's translation for the first wanted language it has, and
 // Qt's own for the standard dialogs and buttons; a missing or unreadable file
 // leaves English. Those installed before are taken away. Gives the language installed, or "" for

@@ -12,6 +12,7 @@
 #include "app/main_frame.h"
 #include "app/main_menu.h"
 #include "app/startup_report.h"
+#include "app/ui_language.h"
 #include "app/varnel_doc.h"
 #include "app/varnel_view.h"
 #include "board/main_window_board.h"
@@ -53,7 +54,7 @@ BOOL CVarnelApp::InitInstance() {
   InstallComputerPlayer();
   InstallComputerWatch();
   InstallBoardMessages();
-  SetHelpDirectories(ProgramHelpDirectories());
+  SetHelpDirectories(ProgramHelpDirectories(SystemLanguages()));
   InstallBoardAccessibility();
   // The board is drawn from these on every paint: a picture that cannot be
   // loaded ends start-up here, before a window shows a half-drawn board.

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <cstring>
 
@@ -94,7 +95,9 @@ QByteArray EncodeFileName(const QString& name) {
 
 QString CannotOpenMessage(const QString& name) {
   const QString error = FileOpenError(name);
-  return error.isEmpty() ? error : QStringLiteral("cannot open '%1': %2").arg(name, error);
+  return error.isEmpty()
+             ? error
+             : QCoreApplication::translate("FileNames", "cannot open '%1': %2").arg(name, error);
 }
 
 QString FileOpenError(const QString& name) {
@@ -119,7 +122,7 @@ QString FileOpenError(const QString& name) {
     int waiting = 0;
     char byte = 0;
     if (::ioctl(fd, FIONREAD, &waiting) == 0 && waiting == 0 && ::read(fd, &byte, 1) == 0) {
-      error = QStringLiteral("it is a named pipe that nothing writes to");
+      error = QCoreApplication::translate("FileNames", "it is a named pipe that nothing writes to");
     }
   }
   ::close(fd);

@@ -265,6 +265,17 @@ Pruebe «%1 --help» para más información.
     </message>
   </context>
   <context>
+    <name>FileNames</name>
+    <message>
+      <source>cannot open &apos;%1&apos;: %2</source>
+      <translation>no se puede abrir «%1»: %2</translation>
+    </message>
+    <message>
+      <source>it is a named pipe that nothing writes to</source>
+      <translation>es una tubería con nombre en la que nada escribe</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpBrowser</name>
     <message>
       <source>it is not a file of the help book</source>

@@ -265,6 +265,17 @@ Essayez « %1 --help » pour plus d’informations.
     </message>
   </context>
   <context>
+    <name>FileNames</name>
+    <message>
+      <source>cannot open &apos;%1&apos;: %2</source>
+      <translation>impossible d’ouvrir « %1 » : %2</translation>
+    </message>
+    <message>
+      <source>it is a named pipe that nothing writes to</source>
+      <translation>c’est un tube nommé dans lequel rien n’écrit</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpBrowser</name>
     <message>
       <source>it is not a file of the help book</source>

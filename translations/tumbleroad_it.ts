@@ -265,6 +265,17 @@ Provare «%1 --help» per maggiori informazioni.
     </message>
   </context>
   <context>
+    <name>FileNames</name>
+    <message>
+      <source>cannot open &apos;%1&apos;: %2</source>
+      <translation>impossibile aprire «%1»: %2</translation>
+    </message>
+    <message>
+      <source>it is a named pipe that nothing writes to</source>
+      <translation>è una pipe con nome su cui nessuno scrive</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpBrowser</name>
     <message>
       <source>it is not a file of the help book</source>

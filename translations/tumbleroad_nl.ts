@@ -265,6 +265,17 @@ Probeer ‘%1 --help’ voor meer informatie.
     </message>
   </context>
   <context>
+    <name>FileNames</name>
+    <message>
+      <source>cannot open &apos;%1&apos;: %2</source>
+      <translation>kan ‘%1’ niet openen: %2</translation>
+    </message>
+    <message>
+      <source>it is a named pipe that nothing writes to</source>
+      <translation>het is een benoemde pipe waar niets naar schrijft</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpBrowser</name>
     <message>
       <source>it is not a file of the help book</source>

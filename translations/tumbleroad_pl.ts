@@ -265,6 +265,17 @@ Polecenie „%1 --help” poda więcej informacji.
     </message>
   </context>
   <context>
+    <name>FileNames</name>
+    <message>
+      <source>cannot open &apos;%1&apos;: %2</source>
+      <translation>nie można otworzyć „%1”: %2</translation>
+    </message>
+    <message>
+      <source>it is a named pipe that nothing writes to</source>
+      <translation>to nazwany potok, do którego nic nie pisze</translation>
+    </message>
+  </context>
+  <context>
     <name>HelpBrowser</name>
     <message>
       <source>it is not a file of the help book</source>

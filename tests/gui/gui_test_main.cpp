@@ -17,7 +17,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM",
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
-  SetHelpDirectories(ProgramHelpDirectories());
+  SetHelpDirectories(ProgramHelpDirectories({}));
   ::testing::InitGoogleTest(&argc, argv);
   CheckStatedThrowsInEveryTest();
   return RUN_ALL_TESTS();

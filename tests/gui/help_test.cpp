@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QWindow>
 
+#include "app/help_book.h"
 #include "platform/ui/help_browser.h"
 #include "shell_test_support.h"
 #include "tests/gui/dialog_test_driver.h"
@@ -83,24 +84,41 @@ TEST_F(HelpTest, AMissingBookIsReportedAndNothingElseChanges) {
   EXPECT_EQ(OpenHelpWindow(), nullptr);
 }
 
-TEST_F(HelpTest, EveryLinkOfTheBookLeadsToAPageOfIt) {
-  const QString contents = FindHelpBook(kHelpFile, HelpDirectories());
-  ASSERT_FALSE(contents.isEmpty());
-  const QDir book = QFileInfo(contents).dir();
+TEST_F(HelpTest, TheBookIsInTheFirstLanguageAskedForThatHasOne) {
+  const std::pair<QStringList, QString> cases[] = {
+      {{}, "/help"},
+      {{"de_DE", "de"}, "/help/de"},
+      {{"it", "fr"}, "/help/fr"},
+      {{"pt_BR", "pt"}, "/help"},
+      {{"../..", "es"}, "/help/es"},
+      {{"ja", "zh_CN", "zh"}, "/help"},
+  };
+  for (const auto& [languages, folder] : cases) {
+    const QString contents = FindHelpBook(kHelpFile, ProgramHelpDirectories(languages));
+    EXPECT_EQ(QFileInfo(contents).path(), QCoreApplication::applicationDirPath() + folder)
+        << languages.join(':').toStdString();
+  }
+}
+
+TEST_F(HelpTest, EachBookHasEveryPageAndEveryLinkLeadsToAPageOfIt) {
+  const QDir english(QCoreApplication::applicationDirPath() + "/help");
+  const QStringList pages = english.entryList({"*.html"});
+  EXPECT_GE(pages.size(), 4);
   const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)"));
-  int pages = 0;
-  for (const QString& page : book.entryList({"*.html"})) {
-    ++pages;
-    QFile file(book.filePath(page));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(file.readAll());
-    EXPECT_TRUE(html.contains("<title>")) << page.toStdString();
-    for (const auto& match : link.globalMatch(html)) {
-      EXPECT_TRUE(book.exists(match.captured(1)))
-          << page.toStdString() << " links to " << match.captured(1).toStdString();
+  for (const QString& language : {"", "de", "fr", "es"}) {
+    const QDir book(english.filePath(language));
+    EXPECT_EQ(book.entryList({"*.html"}), pages) << language.toStdString();
+    for (const QString& page : pages) {
+      QFile file(book.filePath(page));
+      ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+      const QString html = QString::fromUtf8(file.readAll());
+      EXPECT_TRUE(html.contains("<title>")) << file.fileName().toStdString();
+      for (const auto& match : link.globalMatch(html)) {
+        EXPECT_TRUE(book.exists(match.captured(1)))
+            << file.fileName().toStdString() << " links to " << match.captured(1).toStdString();
+      }
     }
   }
-  EXPECT_GE(pages, 4);
 }
 
 TEST_F(HelpTest, OneHelpWindowShowsTheContentsAndQuitClosesIt) {

@@ -3,14 +3,17 @@
 // shows German menus, and every dialog fits its words in every language
 // shipped.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAccessible>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <map>
 #include <memory>
@@ -23,6 +26,7 @@
 #include "dialogs/column_choice.h"
 #include "dialogs/num_players.h"
 #include "dialogs/players_dlg.h"
+#include "platform/file_names.h"
 #include "platform/ui/dialog_fit.h"
 #include "shell_test_support.h"
 #include "tests/gui/dialog_test_driver.h"
@@ -167,6 +171,13 @@ TEST_F(PseudoLocale, TheCommandLineAndTheHelpWindowAreTranslated) {
                                        {"tumbleroad", "a", "b"}}) {
     ExpectMarked(ParseCommandLine(arguments).m_strError);
   }
+  // The one file the game refuses in its own words: a pipe nobody writes to.
+  QTemporaryDir folder;
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(folder.path()));
+  ASSERT_EQ(mkfifo("7", 0600), 0);
+  ExpectMarked(CannotOpenMessage(QStringLiteral("7")));
+  QDir::setCurrent(previous);
   CHelpWindow help;
   const QList<QPushButton*> buttons = help.findChildren<QPushButton*>();
   EXPECT_EQ(buttons.size(), 3);

@@ -91,9 +91,9 @@ done
 for file in "${expected[@]}"; do
   [ -f "$root/$file" ] || fail "the package lacks /$file"
 done
-for page in "$source_dir"/res/help/*; do
-  [ -f "$root/usr/share/tumbleroad/help/$(basename "$page")" ] ||
-    fail "the package lacks the help page $(basename "$page")"
+# Every page of every language's book.
+for page in $(cd "$source_dir/res/help" && find . -type f -name '*.html'); do
+  [ -f "$root/usr/share/tumbleroad/help/$page" ] || fail "the package lacks the help page $page"
 done
 file "$root/usr/games/tumbleroad" | grep -q ', stripped' || fail "the program is not stripped"
 # The symbols stripped from the program are found by its build id.

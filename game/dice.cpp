@@ -25,6 +25,11 @@ constexpr RandomJump kKeptFaceDraw[4] = {
 
 // Faces tests have stated for the coming throws, die by die.
 std::deque<int> g_statedFaces[4];
+
+// A draw is never negative: unsigned, the remainder is a plain one.
+int FaceOfDraw(int draw) {
+  return static_cast<int>(static_cast<unsigned>(draw) % 6u) + 1;
+}
 }  // namespace
 
 void SetNextThrows(std::initializer_list<std::array<int, 4>> throws) {
@@ -45,13 +50,6 @@ int StatedThrowsLeft() {
   }
   return static_cast<int>(left);
 }
-
-namespace {
-// A draw is never negative: unsigned, the remainder is a plain one.
-int FaceOfDraw(int draw) {
-  return static_cast<int>(static_cast<unsigned>(draw) % 6u) + 1;
-}
-}  // namespace
 
 int DrawFace() {
   return FaceOfDraw(DrawRandom());

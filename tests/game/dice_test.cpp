@@ -155,88 +155,39 @@ TEST_F(DiceTest, AStatedThrowChangesOnlyTheFacesTheDiceKeep) {
   EXPECT_EQ(g_Dice[0].m_nValue, kFacesSeed7[11]);
 }
 
-namespace {
-
-struct FourDiceCase {
-  const char* name;
-  std::uint32_t seed;
-  bool stated;   // a throw of 6, 1, 2, 3 is stated, and one more after it
-  int blackDie;  // a die shown black before the throw, or -1
-};
-
-const FourDiceCase kFourDiceCases[] = {
-    {"Seed7", 7, false, -1},
-    {"SeedZero", 0, false, 2},
-    {"StateWrapsAround", 0xfffffff0u, false, -1},
-    {"LargestSeed", 0xffffffffu, true, 0},
-    {"StatedFaces", 123456789u, true, 3},
-};
-
-// What a throw of the four dice leaves: the dice, the flags and the source.
-struct AfterThrow {
-  Throw faces;
-  int selected[4];
-  int redraw[4];
-  int pairPlayed;
-  int statedLeft;
-  int nextDraw;
-};
-
-AfterThrow ThrowFromSeed(const FourDiceCase& test) {
-  ResetGameState();
-  SeedRandom(test.seed);
-  g_bPairPlayed = 1;
-  if (test.blackDie >= 0) {
-    g_Dice[test.blackDie].m_bSelected = 1;
+// Unseen, a throw of the four dice reads each kept face straight from the
+// source's state: the faces, the dice's flags and the draws after it must be
+// those of the throw shown, from any state, stated faces included.
+TEST_F(DiceTest, AnUnseenThrowOfTheFourLeavesWhatAShownOneLeaves) {
+  struct Case {
+    std::uint32_t seed;
+    bool stated;   // two throws stated: the first is kept, one is left
+    int blackDie;  // a die shown black before the throw, or -1
+  };
+  const Case cases[] = {{7, false, -1}, {0, false, 2}, {0xffffffffu, true, 0}, {12345u, true, 3}};
+  const auto throwFrom = [](const Case& test) {
+    ResetGameState();
+    SeedRandom(test.seed);
+    g_bPairPlayed = 1;
+    if (test.blackDie >= 0) {
+      g_Dice[test.blackDie].m_bSelected = 1;
+    }
+    if (test.stated) {
+      SetNextThrows({{6, 1, 2, 3}, {5, 5, 4, 4}});
+    }
+    ThrowDice();
+    std::vector<int> after = {g_bPairPlayed, StatedThrowsLeft(), DrawRandom()};
+    for (const CDie& die : g_Dice) {
+      after.insert(after.end(), {die.m_nValue, die.m_bSelected, die.m_bRedraw});
+    }
+    SetNextThrows({});
+    return after;
+  };
+  for (const Case& test : cases) {
+    const std::vector<int> shown = throwFrom(test);
+    CBoardDisplay* const board = SetBoardDisplay(nullptr);
+    EXPECT_EQ(throwFrom(test), shown) << "seed " << test.seed;
+    SetBoardDisplay(board);
   }
-  if (test.stated) {
-    SetNextThrows({{6, 1, 2, 3}, {5, 5, 4, 4}});
-  }
-  ThrowDice();
-  AfterThrow after{Faces(), {}, {}, g_bPairPlayed, StatedThrowsLeft(), DrawRandom()};
-  for (int d = 0; d < 4; ++d) {
-    after.selected[d] = g_Dice[d].m_bSelected;
-    after.redraw[d] = g_Dice[d].m_bRedraw;
-  }
-  SetNextThrows({});
-  return after;
+  EXPECT_EQ(frames.size(), std::size(cases) * 48);
 }
-
-class FourDiceThrow : public DiceTest, public testing::WithParamInterface<FourDiceCase> {};
-
-// Unseen, the throw reads each die's kept face straight from the source's
-// state: the dice, their flags and the draws after it must be those of the
-// throw shown, frame by frame, on the board.
-TEST_P(FourDiceThrow, UnseenLeavesWhatAShownThrowLeaves) {
-  const FourDiceCase& test = GetParam();
-  const AfterThrow shown = ThrowFromSeed(test);
-  EXPECT_EQ(frames.size(), 48u);
-  const int drawAfterShown = DrawAfterSeed(test.seed, 49);
-  EXPECT_EQ(shown.nextDraw, drawAfterShown);
-
-  CBoardDisplay* const board = SetBoardDisplay(nullptr);
-  const AfterThrow unseen = ThrowFromSeed(test);
-  SetBoardDisplay(board);
-
-  EXPECT_EQ(unseen.faces, shown.faces);
-  EXPECT_EQ(unseen.nextDraw, shown.nextDraw);
-  EXPECT_EQ(unseen.pairPlayed, 0);
-  EXPECT_EQ(unseen.statedLeft, test.stated ? 1 : 0);
-  for (int d = 0; d < 4; ++d) {
-    EXPECT_EQ(unseen.selected[d], 0) << "die " << d;
-    EXPECT_EQ(unseen.redraw[d], shown.redraw[d]) << "die " << d;
-  }
-  if (test.stated) {
-    EXPECT_EQ(unseen.faces, (Throw{6, 1, 2, 3}));
-  } else if (test.seed == 7) {
-    EXPECT_EQ(unseen.faces,
-              (Throw{kFacesSeed7[11], kFacesSeed7[23], kFacesSeed7[35], kFacesSeed7[47]}));
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Seeds, FourDiceThrow, testing::ValuesIn(kFourDiceCases),
-                         [](const testing::TestParamInfo<FourDiceCase>& info) {
-                           return info.param.name;
-                         });
-
-}  // namespace

@@ -37,13 +37,17 @@ void ReadSums(int sums[6]) {
   }
 }
 
-bool HasSum(const int sums[6], int column) {
+// Bit c set for each column c that some pair's sum names.
+unsigned SumColumns(const int sums[6]) {
+  unsigned columns = 0;
   for (int pair = 0; pair < 6; ++pair) {
-    if (sums[pair] == column) {
-      return true;
-    }
+    columns |= sums[pair] == kNoSum ? 0U : 1U << sums[pair];
   }
-  return false;
+  return columns;
+}
+
+bool HasSum(unsigned sumColumns, int column) {
+  return (sumColumns >> column & 1U) != 0;
 }
 
 // The sum of a pairing that is a double, or kNoSum.
@@ -109,12 +113,14 @@ void CComputerPlayer::ChooseMove() {
   bool moved = false;
   int current[6];
   std::copy(sums, sums + 6, current);
+  unsigned currentColumns = SumColumns(current);
   for (int slot = 0; slot < 3; ++slot) {
     const int column = g_WhitePegs.Get(slot, kGetColumn);
-    if (HasSum(current, column) && PegBelowTop(slot) && g_WhitePegs.Advance(column)) {
+    if (HasSum(currentColumns, column) && PegBelowTop(slot) && g_WhitePegs.Advance(column)) {
       ShowMove(column, current, 1);
       moved = true;
       ReadSums(current);
+      currentColumns = SumColumns(current);
     }
   }
   if (moved) {
@@ -146,8 +152,9 @@ bool CComputerPlayer::PlayDouble(const int sums[6]) {
 }
 
 bool CComputerPlayer::PlayNewColumn(const int sums[6]) {
+  const unsigned sumColumns = SumColumns(sums);
   for (const int column : ColumnPreference) {
-    if (HasSum(sums, column) && g_WhitePegs.Advance(column)) {
+    if (HasSum(sumColumns, column) && g_WhitePegs.Advance(column)) {
       ShowMove(column, sums, 1);
       return true;
     }

@@ -42,8 +42,11 @@ std::chrono::milliseconds StepHold(GameSpeed speed, PaceStep step) {
 
 void HoldStep(PaceStep step) {
   CBoardDisplay* display = BoardDisplay();
+  if (g_bYieldAsked || display == nullptr) {
+    return;
+  }
   const std::chrono::milliseconds length = StepHold(g_speed, step);
-  if (g_bYieldAsked || display == nullptr || length.count() == 0) {
+  if (length.count() == 0) {
     return;
   }
   display->Hold(length, [] { return g_bYieldAsked; });

@@ -69,11 +69,14 @@ void DoubleRollAgainOdds() {
 void PlayComputerTurns() {
   ClearYieldRequest();
   CComputerPlayer player;
+  // Only a stop claims columns, and the seats do not change during the call:
+  // the answer holds until a seat stops.
+  bool stuck = NoComputerCanEverStop();
   for (;;) {
     if (IsGameOver()) {
       return;
     }
-    if (NoComputerCanEverStop()) {
+    if (stuck) {
       EndGameWithoutWinner();
       return;
     }
@@ -115,6 +118,9 @@ void PlayComputerTurns() {
     }
     if (player.m_bStopped == 1 && AllSeatsComputers()) {
       return;
+    }
+    if (player.m_bStopped == 1) {
+      stuck = NoComputerCanEverStop();
     }
   }
 }

@@ -17,9 +17,19 @@ namespace {
 // Faces a throw shows before the die settles, each drawn from the random source.
 constexpr int kAnimationFrames = 11;
 constexpr RandomJump kAnimationDraws = JumpOfDraws(kAnimationFrames);
+// The draw of each die's kept face within a throw of the four: the last of
+// its own draws, after those of the dice before it.
+constexpr RandomJump kKeptFaceDraw[4] = {
+    JumpOfDraws(1 * (kAnimationFrames + 1)), JumpOfDraws(2 * (kAnimationFrames + 1)),
+    JumpOfDraws(3 * (kAnimationFrames + 1)), JumpOfDraws(4 * (kAnimationFrames + 1))};
 
 // Faces tests have stated for the coming throws, die by die.
 std::deque<int> g_statedFaces[4];
+
+// A draw is never negative: unsigned, the remainder is a plain one.
+int FaceOfDraw(int draw) {
+  return static_cast<int>(static_cast<unsigned>(draw) % 6u) + 1;
+}
 }  // namespace
 
 void SetNextThrows(std::initializer_list<std::array<int, 4>> throws) {
@@ -42,7 +52,7 @@ int StatedThrowsLeft() {
 }
 
 int DrawFace() {
-  return DrawRandom() % 6 + 1;
+  return FaceOfDraw(DrawRandom());
 }
 
 CDie::CDie() : m_bRedraw(0), m_nIndex(g_nDieCount), m_bSelected(0), m_nValue(0) {
@@ -52,11 +62,7 @@ CDie::CDie() : m_bRedraw(0), m_nIndex(g_nDieCount), m_bSelected(0), m_nValue(0) 
 }
 
 void CDie::Roll() {
-  g_bPairPlayed = 0;
-  if (m_bSelected == 1) {
-    m_bSelected = 0;
-    m_bRedraw = 1;
-  }
+  StartThrow();
   if (BoardDisplay() != nullptr) {
     for (int frame = 0; frame < kAnimationFrames - 1; ++frame) {
       ShowFace(DrawFace());
@@ -68,12 +74,46 @@ void CDie::Roll() {
     // draws that follow, and so every game, are the same as on screen.
     SkipDraws(kAnimationDraws);
   }
-  m_nValue = DrawFace();
+  Settle(DrawFace());
+}
+
+void CDie::StartThrow() {
+  g_bPairPlayed = 0;
+  if (m_bSelected == 1) {
+    m_bSelected = 0;
+    m_bRedraw = 1;
+  }
+}
+
+void CDie::Settle(int face) {
+  m_nValue = face;
   if (std::deque<int>& stated = g_statedFaces[m_nIndex]; !stated.empty()) {
     m_nValue = stated.front();
     stated.pop_front();
   }
   RepaintNow();
+}
+
+void ThrowDice() {
+  if (BoardDisplay() != nullptr) {
+    for (CDie& die : g_Dice) {
+      die.Roll();
+    }
+    return;
+  }
+  // Unseen, each kept face is read from the random source's state in one
+  // step of its own, and the state then jumps past the whole throw: the four
+  // steps need not wait for each other as 48 draws in a row would, and the
+  // faces and the draws after them are those of a throw shown.
+  int draws[4];
+  for (int d = 0; d < 4; ++d) {
+    draws[d] = DrawAt(kKeptFaceDraw[d]);
+  }
+  SkipDraws(kKeptFaceDraw[3]);
+  for (int d = 0; d < 4; ++d) {
+    g_Dice[d].StartThrow();
+    g_Dice[d].Settle(FaceOfDraw(draws[d]));
+  }
 }
 
 void CDie::ShowFace(int value) {

@@ -38,10 +38,9 @@ int Claimant(int column) {
 
 int ClaimedCount(int seat) {
   int count = 0;
+  // Without branches: the turn passing asks it of every seat at every turn.
   for (int column = 2; column <= 12; ++column) {
-    if (HasClaimed(seat, column)) {
-      ++count;
-    }
+    count += HasClaimed(seat, column) ? 1 : 0;
   }
   return count;
 }
@@ -63,9 +62,7 @@ void NewGame() {
       cell = 0;
     }
   }
-  for (CDie& die : g_Dice) {
-    die.Roll();
-  }
+  ThrowDice();
   g_nCurrentPlayer = 0;
   RepaintNow();
   if (g_nPlayerType[0] == kComputerSeat) {
@@ -108,8 +105,6 @@ void PrepareFirstGame(std::uint32_t seed) {
     die.m_bSelected = 0;
     die.m_bRedraw = 1;
   }
-  for (CDie& die : g_Dice) {
-    die.Roll();
-  }
+  ThrowDice();
   g_nCurrentPlayer = 0;
 }

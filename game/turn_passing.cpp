@@ -12,9 +12,7 @@ void NextPlayer() {
     if (g_nCurrentPlayer > g_nPlayers - 1) {
       g_nCurrentPlayer = 0;
     }
-    for (CDie& die : g_Dice) {
-      die.Roll();
-    }
+    ThrowDice();
     g_bPairPlayed = 0;
     RepaintNow();
     g_WhitePegs.Clear();
@@ -76,9 +74,7 @@ void EndGameWithoutWinner() {
 }
 
 bool ThrowAgain() {
-  for (CDie& die : g_Dice) {
-    die.Roll();
-  }
+  ThrowDice();
   g_bPairPlayed = 0;
   const bool playable = g_WhitePegs.CanMove();
   ReportThrow(ThrowKind::kRollAgain, playable);

@@ -35,3 +35,7 @@ constexpr RandomJump JumpOfDraws(unsigned draws) {
 
 // Leaves the state where the jump's draws would have left it.
 void SkipDraws(RandomJump jump);
+
+// What the last of the jump's draws would return, without making any draw:
+// several of them, read from one state, need not wait for each other.
+int DrawAt(RandomJump jump);

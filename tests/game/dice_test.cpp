@@ -154,3 +154,40 @@ TEST_F(DiceTest, AStatedThrowChangesOnlyTheFacesTheDiceKeep) {
   g_Dice[0].Roll();
   EXPECT_EQ(g_Dice[0].m_nValue, kFacesSeed7[11]);
 }
+
+// Unseen, a throw of the four dice reads each kept face straight from the
+// source's state: the faces, the dice's flags and the draws after it must be
+// those of the throw shown, from any state, stated faces included.
+TEST_F(DiceTest, AnUnseenThrowOfTheFourLeavesWhatAShownOneLeaves) {
+  struct Case {
+    std::uint32_t seed;
+    bool stated;   // two throws stated: the first is kept, one is left
+    int blackDie;  // a die shown black before the throw, or -1
+  };
+  const Case cases[] = {{7, false, -1}, {0, false, 2}, {0xffffffffu, true, 0}, {12345u, true, 3}};
+  const auto throwFrom = [](const Case& test) {
+    ResetGameState();
+    SeedRandom(test.seed);
+    g_bPairPlayed = 1;
+    if (test.blackDie >= 0) {
+      g_Dice[test.blackDie].m_bSelected = 1;
+    }
+    if (test.stated) {
+      SetNextThrows({{6, 1, 2, 3}, {5, 5, 4, 4}});
+    }
+    ThrowDice();
+    std::vector<int> after = {g_bPairPlayed, StatedThrowsLeft(), DrawRandom()};
+    for (const CDie& die : g_Dice) {
+      after.insert(after.end(), {die.m_nValue, die.m_bSelected, die.m_bRedraw});
+    }
+    SetNextThrows({});
+    return after;
+  };
+  for (const Case& test : cases) {
+    const std::vector<int> shown = throwFrom(test);
+    CBoardDisplay* const board = SetBoardDisplay(nullptr);
+    EXPECT_EQ(throwFrom(test), shown) << "seed " << test.seed;
+    SetBoardDisplay(board);
+  }
+  EXPECT_EQ(frames.size(), std::size(cases) * 48);
+}

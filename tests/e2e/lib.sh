@@ -192,12 +192,30 @@ launch_x11() {
   "$@" 2>"$work/stderr" &
   game_pid=$!
   screen_window=$(search_window 10 --pid "$game_pid" --name '^Tumbleroad$')
-  [ -n "$screen_window" ] || { fail "no main window for: $*"; return 1; }
+  [ -n "$screen_window" ] || {
+    fail "no main window for: $*"
+    explain_no_window
+    return 1
+  }
   local height
   height=$(window_height "$screen_window")
   # Under the menu bar the client area is the board behind a 2-pixel edge.
   origin_x=2
   origin_y=$((height - 482))
+}
+
+# What there is instead of the window: whether the program still runs, what it
+# said, and the windows of that name or process, shown or not.
+explain_no_window() {
+  if game_running; then echo "  the program is running"; else echo "  the program has ended"; fi
+  sed 's/^/  | /' "$work/stderr" | head -20
+  xdotool search --pid "$game_pid" 2>/dev/null | while read -r id; do
+    echo "  its window $id: $(xwininfo -id "$id" 2>/dev/null | grep -E 'Map State|geometry' | tr -s ' ' | tr '\n' ' ')"
+    xprop -id "$id" WM_NAME 2>/dev/null | sed 's/^/    /'
+  done
+  local since=$SECONDS
+  search_window 20 --pid "$game_pid" --name '^Tumbleroad$' >/dev/null &&
+    echo "  the window was shown $((SECONDS - since)) s later"
 }
 
 window_height() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p'; }

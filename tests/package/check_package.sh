@@ -2,9 +2,9 @@
 # Builds the Debian source package and the packages made from it with
 # scripts/package (its tests left out: they run on their own) and checks them
 # as a user meets them: lintian, the files the game's package unpacks, its
-# fields, the debugging symbols, the metadata validators, and the unpacked
-# program itself: its version, its window under Xvfb, the window's class that
-# the desktop entry names, and its help book.
+# fields, the debugging symbols, the metadata's validators and translations,
+# and the unpacked program itself: its version, its window under Xvfb, the
+# window's class that the desktop entry names, and its help book.
 #
 #   check_package.sh SOURCE_FOLDER BUILD_FOLDER VERSION
 set -u
@@ -114,6 +114,8 @@ echo "== metadata"
 metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
 appstreamcli validate --no-net --pedantic "$metainfo" || fail "appstreamcli validate"
 desktop-file-validate "$root/usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
+"$source_dir/tests/package/check_translated_metadata.sh" "$source_dir/po" \
+  "$root/usr/share/applications/$app_id.desktop" "$metainfo" || fail "the installed translations"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "the metainfo's release is not $version"
 grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" ||
   fail "the metainfo's licence is not GPL-3.0-or-later"

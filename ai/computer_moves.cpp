@@ -29,19 +29,19 @@ constexpr int kPairings[3][2] = {{0, 5}, {1, 4}, {2, 3}};
 // The order in which both pairs of a pairing turn black, first pair first.
 constexpr int kPairingShown[3][4] = {{0, 1, 2, 3}, {0, 2, 1, 3}, {0, 3, 2, 1}};
 
-void ReadSums(int sums[6]) {
+// The six sums, the pairs with a used die having none, and the set of the
+// columns they name: bit c for column c.
+unsigned ReadSums(int sums[6]) {
+  unsigned columns = 0;
   for (int pair = 0; pair < 6; ++pair) {
     const int first = g_Dice[kPairDice[pair][0]].m_nValue;
     const int second = g_Dice[kPairDice[pair][1]].m_nValue;
-    sums[pair] = first == 0 || second == 0 ? kNoSum : first + second;
-  }
-}
-
-// Bit c set for each column c that some pair's sum names.
-unsigned SumColumns(const int sums[6]) {
-  unsigned columns = 0;
-  for (int pair = 0; pair < 6; ++pair) {
-    columns |= sums[pair] == kNoSum ? 0U : 1U << sums[pair];
+    if (first == 0 || second == 0) {
+      sums[pair] = kNoSum;
+    } else {
+      sums[pair] = first + second;
+      columns |= 1U << sums[pair];
+    }
   }
   return columns;
 }
@@ -84,15 +84,15 @@ void ShowPair(int first, int second) {
 void CComputerPlayer::ChooseFirstMove() {
   g_nRollAgainOdds = 3;
   int sums[6];
-  ReadSums(sums);
+  const unsigned sumColumns = ReadSums(sums);
   if (!PlayDouble(sums)) {
-    PlayNewColumn(sums);
+    PlayNewColumn(sums, sumColumns);
   }
 }
 
 void CComputerPlayer::ChooseMove() {
   int sums[6];
-  ReadSums(sums);
+  const unsigned sumColumns = ReadSums(sums);
 
   for (int pairing = 0; pairing < 3; ++pairing) {
     const int sum = DoubleSum(sums, pairing);
@@ -113,14 +113,13 @@ void CComputerPlayer::ChooseMove() {
   bool moved = false;
   int current[6];
   std::copy(sums, sums + 6, current);
-  unsigned currentColumns = SumColumns(current);
+  unsigned currentColumns = sumColumns;
   for (int slot = 0; slot < 3; ++slot) {
     const int column = g_WhitePegs.Get(slot, kGetColumn);
     if (HasSum(currentColumns, column) && PegBelowTop(slot) && g_WhitePegs.Advance(column)) {
       ShowMove(column, current, 1);
       moved = true;
-      ReadSums(current);
-      currentColumns = SumColumns(current);
+      currentColumns = ReadSums(current);
     }
   }
   if (moved) {
@@ -128,7 +127,7 @@ void CComputerPlayer::ChooseMove() {
   }
 
   if (!PlayDouble(sums)) {
-    PlayNewColumn(sums);
+    PlayNewColumn(sums, sumColumns);
   }
 }
 
@@ -151,8 +150,7 @@ bool CComputerPlayer::PlayDouble(const int sums[6]) {
   return false;
 }
 
-bool CComputerPlayer::PlayNewColumn(const int sums[6]) {
-  const unsigned sumColumns = SumColumns(sums);
+bool CComputerPlayer::PlayNewColumn(const int sums[6], unsigned sumColumns) {
   for (const int column : ColumnPreference) {
     if (HasSum(sumColumns, column) && g_WhitePegs.Advance(column)) {
       ShowMove(column, sums, 1);

@@ -40,6 +40,7 @@ class CComputerPlayer {
 
  private:
   bool PlayDouble(const int sums[6]);
-  bool PlayNewColumn(const int sums[6]);
+  // sumColumns: the set of columns the sums name, bit c for column c.
+  bool PlayNewColumn(const int sums[6], unsigned sumColumns);
   void ShowMove(int column, const int sums[6], int nPairs);
 };

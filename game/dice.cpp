@@ -23,8 +23,10 @@ constexpr RandomJump kKeptFaceDraw[4] = {
     JumpOfDraws(1 * (kAnimationFrames + 1)), JumpOfDraws(2 * (kAnimationFrames + 1)),
     JumpOfDraws(3 * (kAnimationFrames + 1)), JumpOfDraws(4 * (kAnimationFrames + 1))};
 
-// Faces tests have stated for the coming throws, die by die.
+// Faces tests have stated for the coming throws, die by die, and how many
+// are left in all: a throw of the game asks only the count.
 std::deque<int> g_statedFaces[4];
+int g_statedFacesLeft = 0;
 
 // A draw is never negative: unsigned, the remainder is a plain one.
 int FaceOfDraw(int draw) {
@@ -41,6 +43,7 @@ void SetNextThrows(std::initializer_list<std::array<int, 4>> throws) {
       g_statedFaces[d].push_back(faces[d]);
     }
   }
+  g_statedFacesLeft = 4 * static_cast<int>(throws.size());
 }
 
 int StatedThrowsLeft() {
@@ -87,11 +90,16 @@ void CDie::StartThrow() {
 
 void CDie::Settle(int face) {
   m_nValue = face;
-  if (std::deque<int>& stated = g_statedFaces[m_nIndex]; !stated.empty()) {
+  TakeStatedFace();
+  RepaintNow();
+}
+
+void CDie::TakeStatedFace() {
+  if (std::deque<int>& stated = g_statedFaces[m_nIndex]; g_statedFacesLeft > 0 && !stated.empty()) {
     m_nValue = stated.front();
     stated.pop_front();
+    --g_statedFacesLeft;
   }
-  RepaintNow();
 }
 
 void ThrowDice() {
@@ -110,9 +118,15 @@ void ThrowDice() {
     draws[d] = DrawAt(kKeptFaceDraw[d]);
   }
   SkipDraws(kKeptFaceDraw[3]);
+  // Nothing watches: the dice settle without a repaint.
   for (int d = 0; d < 4; ++d) {
     g_Dice[d].StartThrow();
-    g_Dice[d].Settle(FaceOfDraw(draws[d]));
+    g_Dice[d].m_nValue = FaceOfDraw(draws[d]);
+  }
+  if (g_statedFacesLeft > 0) {
+    for (CDie& die : g_Dice) {
+      die.TakeStatedFace();
+    }
   }
 }
 

@@ -26,6 +26,8 @@ class CDie {
   void StartThrow();
   // The throw ends on a face, unless a test has stated the face to keep.
   void Settle(int face);
+  // A face a test has stated for this die replaces the thrown one.
+  void TakeStatedFace();
 };
 
 // Dice constructed so far; the four of g_Dice take the numbers 0 … 3.

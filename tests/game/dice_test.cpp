@@ -161,7 +161,7 @@ TEST_F(DiceTest, AStatedThrowChangesOnlyTheFacesTheDiceKeep) {
 TEST_F(DiceTest, AnUnseenThrowOfTheFourLeavesWhatAShownOneLeaves) {
   struct Case {
     std::uint32_t seed;
-    bool stated;   // two throws stated: the first is kept, one is left
+    bool stated;   // two throws stated: both are kept, then the source's faces
     int blackDie;  // a die shown black before the throw, or -1
   };
   const Case cases[] = {{7, false, -1}, {0, false, 2}, {0xffffffffu, true, 0}, {12345u, true, 3}};
@@ -180,6 +180,15 @@ TEST_F(DiceTest, AnUnseenThrowOfTheFourLeavesWhatAShownOneLeaves) {
     for (const CDie& die : g_Dice) {
       after.insert(after.end(), {die.m_nValue, die.m_bSelected, die.m_bRedraw});
     }
+    for (int more = 0; more < 2; ++more) {
+      ThrowDice();
+      for (const CDie& die : g_Dice) {
+        after.push_back(die.m_nValue);
+      }
+    }
+    if (test.stated) {
+      EXPECT_EQ(std::vector<int>(after.end() - 8, after.end() - 4), (std::vector{5, 5, 4, 4}));
+    }
     SetNextThrows({});
     return after;
   };
@@ -189,5 +198,5 @@ TEST_F(DiceTest, AnUnseenThrowOfTheFourLeavesWhatAShownOneLeaves) {
     EXPECT_EQ(throwFrom(test), shown) << "seed " << test.seed;
     SetBoardDisplay(board);
   }
-  EXPECT_EQ(frames.size(), std::size(cases) * 48);
+  EXPECT_EQ(frames.size(), std::size(cases) * 3 * 48);
 }

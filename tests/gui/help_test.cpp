@@ -105,7 +105,8 @@ TEST_F(HelpTest, EachBookHasEveryPageAndEveryLinkLeadsToAPageOfIt) {
   const QStringList pages = english.entryList({"*.html"});
   EXPECT_GE(pages.size(), 4);
   const QRegularExpression link(QStringLiteral("href=\"([^\"#]*)"));
-  for (const QString& language : {"", "de", "fr", "es"}) {
+  const QStringList languages = {"", "de", "fr", "es"};
+  for (const QString& language : languages) {
     const QDir book(english.filePath(language));
     EXPECT_EQ(book.entryList({"*.html"}), pages) << language.toStdString();
     for (const QString& page : pages) {

@@ -5,8 +5,8 @@
 #include <QKeySequence>
 #include <QWindow>
 
-#include "app/board_message.h"
 #include "app/board_words.h"
+#include "app/status_line.h"
 #include "board/layout.h"
 #include "game/dice.h"
 #include "game/game_state.h"
@@ -76,11 +76,11 @@ const PartKind kPartKinds[] = {
     {QAccessible::StaticText, [](int) { return BannerText(); }, NoText,
      [](int) { return QRect(kBannerPlace.x, kBannerPlace.y, kBannerWidth, kBannerHeight); },
      ReadOnly, [](int) { return 0; }},
-    {QAccessible::AlertMessage, [](int) { return BoardMessageText(); }, NoText,
-     [](int) { return BoardMessageArea(); },
+    {QAccessible::AlertMessage, [](int) { return StatusMessageText(); }, NoText,
+     [](int) { return StatusLineArea(); },
      [](int, State& state) {
        state.readOnly = true;
-       state.invisible = BoardMessageText().isEmpty();
+       state.invisible = StatusMessageText().isEmpty();
      },
      [](int) { return 0; }},
 };

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <cmath>
 
-#include "app/board_message.h"
+#include "app/status_line.h"
 #include "game/dice.h"
 
 namespace {
@@ -41,5 +41,5 @@ QString HintWords(const Hint& hint) {
 void GiveHint() {
   const Hint hint = HintForSeatToMove();
   MarkHintedPair(hint);
-  ShowBoardMessage(HintWords(hint));
+  ShowStatusMessage(HintWords(hint));
 }

@@ -1,5 +1,5 @@
 // Game > Hint: the strong computer's advice for the person to move, shown
-// over the board (and so spoken by a screen reader) and, for a pair, marked
+// in the status line (and so spoken by a screen reader) and, for a pair, marked
 // on the dice as the person's selection.
 #pragma once
 

@@ -3,9 +3,9 @@
 #include "ai/computer_pace.h"
 #include "ai/computer_strength.h"
 #include "app/board_keys.h"
-#include "app/board_message.h"
 #include "app/computer_watch.h"
 #include "app/hint_words.h"
+#include "app/status_line.h"
 #include "app/varnel_app.h"
 #include "app/varnel_view.h"
 #include "game/game_state.h"
@@ -53,7 +53,7 @@ std::optional<QPoint> CMainFrame::WindowOrigin(QSize screen, QSize outer) const 
 }
 
 BOOL CMainFrame::OnCommand(UINT nID) {
-  DismissBoardMessage();
+  DismissStatusMessage();
   if (auto* view = static_cast<CVarnelView*>(GetActiveView());
       view != nullptr && view->OnViewCommand(nID)) {
     return TRUE;
@@ -138,7 +138,7 @@ void CMainFrame::OnDeferredCommand(UINT nID) {
 
 void CMainFrame::OnViewMessage(UINT message, UINT nFlags, CPoint point) {
   if (message == WM_LBUTTONDOWN) {
-    DismissBoardMessage();
+    DismissStatusMessage();
   }
   if (auto* view = static_cast<CVarnelView*>(GetActiveView())) {
     view->OnMouseMessage(message, nFlags, point);
@@ -149,6 +149,10 @@ void CMainFrame::OnViewKeyDown(UINT nChar) {
   for (const ViewMouseMessage& mouse : MouseMessagesForKey(nChar)) {
     OnViewMessage(mouse.message, mouse.nFlags, mouse.point);
   }
+}
+
+void CMainFrame::OnFramePresented() {
+  RefreshStatusLine();
 }
 
 void CMainFrame::OnClose() {

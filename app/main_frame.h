@@ -42,6 +42,8 @@ class CMainFrame : public CFrameWnd {
   void OnViewMessage(UINT message, UINT nFlags, CPoint point) override;
   // A board key reaches the view as the mouse messages it stands for.
   void OnViewKeyDown(UINT nChar) override;
+  // The status line's prompt follows the board.
+  void OnFramePresented() override;
   void OnClose() override;
   void OnYieldRequest() override;
   // The computer that yielded for the command plays on after it.

@@ -6,12 +6,13 @@
 #include "ai/computer_player.h"
 #include "app/about_dlg.h"
 #include "app/board_accessible.h"
-#include "app/board_message.h"
+#include "app/board_scale.h"
 #include "app/computer_watch.h"
 #include "app/help_book.h"
 #include "app/main_frame.h"
 #include "app/main_menu.h"
 #include "app/startup_report.h"
+#include "app/status_line.h"
 #include "app/ui_language.h"
 #include "app/varnel_doc.h"
 #include "app/varnel_view.h"
@@ -53,7 +54,7 @@ BOOL CVarnelApp::InitInstance() {
   InstallMainWindowBoard();
   InstallComputerPlayer();
   InstallComputerWatch();
-  InstallBoardMessages();
+  InstallStatusLine();
   SetHelpDirectories(ProgramHelpDirectories(SystemLanguages()));
   InstallBoardAccessibility();
   // The board is drawn from these on every paint: a picture that cannot be
@@ -62,8 +63,12 @@ BOOL CVarnelApp::InitInstance() {
   if (!m_strStartupError.isEmpty()) {
     return FALSE;
   }
-  FrameResources resources{QString::fromLatin1(kMainWindowTitle), MainMenu(), MainAccelerators(),
-                           QStringLiteral(":/icons"), QSize(kBoardSize, kBoardSize)};
+  FrameResources resources{QString::fromLatin1(kMainWindowTitle),
+                           MainMenu(),
+                           MainAccelerators(),
+                           QStringLiteral(":/icons"),
+                           QSize(kBoardSize, kBoardSize),
+                           QColor(QRgb{kBoardOliveRgb})};
   m_pDocTemplate = std::make_unique<CSingleDocTemplate>(
       std::move(resources),
       CSingleDocTemplate::Classes{[] { return std::make_unique<CVarnelDoc>(); },
@@ -74,6 +79,8 @@ BOOL CVarnelApp::InitInstance() {
   }
 
   CMainFrame* frame = MainFrame();
+  AttachStatusLine(*frame);
+  ApplyBoardScale(*frame);
   frame->ShowWindow();
   frame->UpdateWindow();
   ReportFirstPaint();

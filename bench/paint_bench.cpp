@@ -1,10 +1,11 @@
 // How long the painter takes: a repaint of the board as the game does after
-// every change, the first paint with the 480 × 480 background, and a throw of
+// every change, the first paint with the whole background, and a throw of
 // the four dice, which paints the board 48 times in a row.
 #include <benchmark/benchmark.h>
 
 #include "board/main_window_board.h"
 #include "board/painter.h"
+#include "board/sprites.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
@@ -13,10 +14,10 @@
 
 namespace {
 
-// The main window's client area with no display: the board behind a 2-pixel edge.
+// The main window's client area with no display: the board behind its edge.
 struct DisplaylessWindow {
   DisplaylessWindow() {
-    frame.CreateClientArea(484, 484);
+    frame.CreateClientArea(kBoardSize + 2 * kViewEdge, kBoardSize + 2 * kViewEdge);
     app.m_pMainWnd = &frame;
     InstallMainWindowBoard();
   }

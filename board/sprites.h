@@ -7,6 +7,9 @@
 
 // IDB_BOARD: the whole board, square; the view shows it pixel for pixel.
 constexpr int kBoardSize = 480;
+// The olive of the field around the octagon, as 0xRRGGBB: a window larger
+// than the board shows it around the board.
+constexpr unsigned kBoardOliveRgb = 0x808040;
 
 // IDB_PEGS: the 9 × 9 pegs and empty hole, and the 13 × 13 pip slots.
 constexpr int kHoleSize = 9;

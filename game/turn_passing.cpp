@@ -107,6 +107,11 @@ void StopAndPassTurn() {
   const unsigned before = HasPlayListener() ? ClaimedColumns(seat) : 0;
   g_WhitePegs.Commit();
   if (HasPlayListener()) {
+    unsigned climbed = 0;
+    for (int slot = 0; slot < g_WhitePegs.m_nCount; ++slot) {
+      climbed |= 1U << g_WhitePegs.Get(slot, kGetColumn);
+    }
+    ReportPlayEvent({PlayEventKind::kStop, seat, climbed});
     if (const unsigned claimed = ClaimedColumns(seat) & ~before; claimed != 0) {
       ReportPlayEvent({PlayEventKind::kClaim, seat, claimed});
     }

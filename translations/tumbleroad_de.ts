@@ -39,7 +39,27 @@
       <source>Nobody can win any more. F2 starts a new game.</source>
       <translation>Niemand kann mehr gewinnen. F2 beginnt ein neues Spiel.</translation>
     </message>
-  </context>
+      <message>
+      <source>column %1 at cell %2</source>
+      <translation>Spalte %1 auf Feld %2</translation>
+    </message>
+    <message>
+      <source>%1 stops: %2</source>
+      <translation>%1 hört auf: %2</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1. %2</translation>
+    </message>
+    <message>
+      <source>%1: roll or stop</source>
+      <translation>%1: würfeln oder aufhören</translation>
+    </message>
+    <message>
+      <source>%1: choose two dice</source>
+      <translation>%1: zwei Würfel wählen</translation>
+    </message>
+</context>
   <context>
     <name>BoardParts</name>
     <message>

@@ -39,7 +39,27 @@
       <source>Nobody can win any more. F2 starts a new game.</source>
       <translation>Ya nadie puede ganar. F2 empieza una partida nueva.</translation>
     </message>
-  </context>
+      <message>
+      <source>column %1 at cell %2</source>
+      <translation>columna %1 en la casilla %2</translation>
+    </message>
+    <message>
+      <source>%1 stops: %2</source>
+      <translation>%1 para: %2</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1. %2</translation>
+    </message>
+    <message>
+      <source>%1: roll or stop</source>
+      <translation>%1: tire o pare</translation>
+    </message>
+    <message>
+      <source>%1: choose two dice</source>
+      <translation>%1: elija dos dados</translation>
+    </message>
+</context>
   <context>
     <name>BoardParts</name>
     <message>

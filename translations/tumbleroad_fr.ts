@@ -39,7 +39,27 @@
       <source>Nobody can win any more. F2 starts a new game.</source>
       <translation>Plus personne ne peut gagner. F2 lance une nouvelle partie.</translation>
     </message>
-  </context>
+      <message>
+      <source>column %1 at cell %2</source>
+      <translation>colonne %1 à la case %2</translation>
+    </message>
+    <message>
+      <source>%1 stops: %2</source>
+      <translation>%1 s’arrête : %2</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1. %2</translation>
+    </message>
+    <message>
+      <source>%1: roll or stop</source>
+      <translation>%1 : relancez ou arrêtez</translation>
+    </message>
+    <message>
+      <source>%1: choose two dice</source>
+      <translation>%1 : choisissez deux dés</translation>
+    </message>
+</context>
   <context>
     <name>BoardParts</name>
     <message>

@@ -39,7 +39,27 @@
       <source>Nobody can win any more. F2 starts a new game.</source>
       <translation>Nessuno può più vincere. F2 avvia una nuova partita.</translation>
     </message>
-  </context>
+      <message>
+      <source>column %1 at cell %2</source>
+      <translation>colonna %1 alla casella %2</translation>
+    </message>
+    <message>
+      <source>%1 stops: %2</source>
+      <translation>%1 si ferma: %2</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1. %2</translation>
+    </message>
+    <message>
+      <source>%1: roll or stop</source>
+      <translation>%1: rilancia o fermati</translation>
+    </message>
+    <message>
+      <source>%1: choose two dice</source>
+      <translation>%1: scegli due dadi</translation>
+    </message>
+</context>
   <context>
     <name>BoardParts</name>
     <message>

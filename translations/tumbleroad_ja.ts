@@ -39,7 +39,27 @@
       <source>Nobody can win any more. F2 starts a new game.</source>
       <translation>もう誰も勝てません。F2 で新しいゲームを始めます。</translation>
     </message>
-  </context>
+      <message>
+      <source>column %1 at cell %2</source>
+      <translation>列 %1 のマス %2</translation>
+    </message>
+    <message>
+      <source>%1 stops: %2</source>
+      <translation>%1 はストップ：%2</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1。%2</translation>
+    </message>
+    <message>
+      <source>%1: roll or stop</source>
+      <translation>%1：振るかストップ</translation>
+    </message>
+    <message>
+      <source>%1: choose two dice</source>
+      <translation>%1：サイコロを2つ選んでください</translation>
+    </message>
+</context>
   <context>
     <name>BoardParts</name>
     <message>

@@ -39,7 +39,27 @@
       <source>Nobody can win any more. F2 starts a new game.</source>
       <translation>Niemand kan nog winnen. F2 begint een nieuw spel.</translation>
     </message>
-  </context>
+      <message>
+      <source>column %1 at cell %2</source>
+      <translation>kolom %1 op vak %2</translation>
+    </message>
+    <message>
+      <source>%1 stops: %2</source>
+      <translation>%1 stopt: %2</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1. %2</translation>
+    </message>
+    <message>
+      <source>%1: roll or stop</source>
+      <translation>%1: opnieuw gooien of stoppen</translation>
+    </message>
+    <message>
+      <source>%1: choose two dice</source>
+      <translation>%1: kies twee dobbelstenen</translation>
+    </message>
+</context>
   <context>
     <name>BoardParts</name>
     <message>

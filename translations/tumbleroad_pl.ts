@@ -39,7 +39,27 @@
       <source>Nobody can win any more. F2 starts a new game.</source>
       <translation>Nikt już nie może wygrać. F2 zaczyna nową grę.</translation>
     </message>
-  </context>
+      <message>
+      <source>column %1 at cell %2</source>
+      <translation>kolumna %1 na polu %2</translation>
+    </message>
+    <message>
+      <source>%1 stops: %2</source>
+      <translation>%1 kończy: %2</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1. %2</translation>
+    </message>
+    <message>
+      <source>%1: roll or stop</source>
+      <translation>%1: rzuć ponownie lub zakończ</translation>
+    </message>
+    <message>
+      <source>%1: choose two dice</source>
+      <translation>%1: wybierz dwie kości</translation>
+    </message>
+</context>
   <context>
     <name>BoardParts</name>
     <message>

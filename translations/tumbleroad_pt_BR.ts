@@ -39,7 +39,27 @@
       <source>Nobody can win any more. F2 starts a new game.</source>
       <translation>Ninguém pode mais vencer. F2 começa uma nova partida.</translation>
     </message>
-  </context>
+      <message>
+      <source>column %1 at cell %2</source>
+      <translation>coluna %1 na casa %2</translation>
+    </message>
+    <message>
+      <source>%1 stops: %2</source>
+      <translation>%1 para: %2</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1. %2</translation>
+    </message>
+    <message>
+      <source>%1: roll or stop</source>
+      <translation>%1: jogue de novo ou pare</translation>
+    </message>
+    <message>
+      <source>%1: choose two dice</source>
+      <translation>%1: escolha dois dados</translation>
+    </message>
+</context>
   <context>
     <name>BoardParts</name>
     <message>

@@ -39,7 +39,27 @@
       <source>Nobody can win any more. F2 starts a new game.</source>
       <translation>Больше никто не может победить. F2 начинает новую игру.</translation>
     </message>
-  </context>
+      <message>
+      <source>column %1 at cell %2</source>
+      <translation>колонка %1 на клетке %2</translation>
+    </message>
+    <message>
+      <source>%1 stops: %2</source>
+      <translation>%1 останавливается: %2</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1. %2</translation>
+    </message>
+    <message>
+      <source>%1: roll or stop</source>
+      <translation>%1: бросайте или остановитесь</translation>
+    </message>
+    <message>
+      <source>%1: choose two dice</source>
+      <translation>%1: выберите две кости</translation>
+    </message>
+</context>
   <context>
     <name>BoardParts</name>
     <message>

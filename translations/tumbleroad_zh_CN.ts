@@ -39,7 +39,27 @@
       <source>Nobody can win any more. F2 starts a new game.</source>
       <translation>已经没有人能获胜。按 F2 开始新游戏。</translation>
     </message>
-  </context>
+      <message>
+      <source>column %1 at cell %2</source>
+      <translation>第 %1 列第 %2 格</translation>
+    </message>
+    <message>
+      <source>%1 stops: %2</source>
+      <translation>%1 停止：%2</translation>
+    </message>
+    <message>
+      <source>%1. %2</source>
+      <translation>%1。%2</translation>
+    </message>
+    <message>
+      <source>%1: roll or stop</source>
+      <translation>%1：再掷或停止</translation>
+    </message>
+    <message>
+      <source>%1: choose two dice</source>
+      <translation>%1：选择两颗骰子</translation>
+    </message>
+</context>
   <context>
     <name>BoardParts</name>
     <message>

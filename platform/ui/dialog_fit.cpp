@@ -10,6 +10,9 @@ namespace {
 
 // The room a push button's text wants either side, beyond the text itself.
 constexpr int kPushButtonMargin = 8;
+// The title bar's icon, its close box and the margins around them, in lines
+// of the title's text.
+constexpr int kTitleBarLines = 5;
 
 // As shown when '&' marks the next letter as the control's key.
 QString Shown(const QString& text) {
@@ -72,4 +75,22 @@ void FitControlsToTexts(QWidget* dialog, const std::vector<FittedControl>& contr
       InsertStrip(dialog, controls, place.x() + place.width(), want);
     }
   }
+}
+
+int CaptionWidthNeeded(const QWidget* dialog, const QString& caption) {
+  QFont title = dialog->font();
+  title.setBold(true);
+  const QFontMetrics metrics(title);
+  return metrics.horizontalAdvance(caption) + kTitleBarLines * metrics.height();
+}
+
+void FitDialogToCaption(QWidget* dialog) {
+  const int want = CaptionWidthNeeded(dialog, dialog->windowTitle()) - dialog->width();
+  if (want <= 0) {
+    return;
+  }
+  for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    child->move(child->x() + want / 2, child->y());
+  }
+  dialog->setFixedWidth(dialog->width() + want);
 }

@@ -70,6 +70,7 @@ DialogWindow::DialogWindow(CDialog& dialog, const DialogTemplate& dialogTemplate
     m_controls.emplace_back(control.nID, widget);
   }
   FitControlsToTexts(this, fitted);
+  FitDialogToCaption(this);
 }
 
 QWidget* DialogWindow::CreateControl(const DialogControlTemplate& control) {

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QMenuBar>
 #include <QScreen>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QWindow>
@@ -26,14 +27,14 @@
 
 class CFrameWnd::FrameWidget : public QWidget {
  public:
-  // A caption, a system menu and a close box; no minimise or maximise box,
-  // the window being of fixed size. Where the program draws its own title
-  // bar, the window system draws none.
+  // A caption, a system menu, minimise, maximise and close boxes. Where the
+  // program draws its own title bar, the window system draws none.
   explicit FrameWidget(CFrameWnd* pFrame)
       : QWidget(nullptr, CTitleBar::Wanted()
                              ? Qt::Window | Qt::FramelessWindowHint
                              : Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                                   Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                                   Qt::WindowCloseButtonHint),
         m_pFrame(pFrame) {}
 
  protected:
@@ -78,8 +79,6 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
   auto* layout = new QVBoxLayout(m_pWidget.get());
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  // The window's size follows from the surface and the menu bar; nobody resizes it.
-  layout->setSizeConstraint(QLayout::SetFixedSize);
   if (CTitleBar::Wanted()) {
     auto* titleBar = new CTitleBar(m_pWidget.get());
     layout->addWidget(titleBar);
@@ -89,6 +88,7 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
   layout->addWidget(CreateMenuBar(
       resources.menu, sink, [this](UINT nID) { return IsChecked(nID); }, m_pWidget.get()));
   m_pSurface = new CSurfaceWidget(this, this, m_pWidget.get());
+  m_pSurface->SetBackground(resources.background);
   layout->addWidget(m_pSurface);
   SetScreen(m_pSurface);
   m_pSurface->setFocus();
@@ -97,6 +97,45 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
   InstallAccelerators(resources.accelerators, sink, m_pWidget.get());
   const Accelerator helpKey[] = {{Qt::Key_F1, ID_HELP}};
   InstallAccelerators(helpKey, sink, m_pWidget.get());
+  InstallScaleKeys();
+}
+
+void CFrameWnd::InstallScaleKeys() {
+  // Ctrl+= is Ctrl++ without the Shift that most keyboards need for '+'.
+  const struct {
+    QKeySequence keys;
+    int step;
+  } kScaleKeys[] = {
+      {QKeySequence(Qt::CTRL | Qt::Key_Plus), 1},
+      {QKeySequence(Qt::CTRL | Qt::Key_Equal), 1},
+      {QKeySequence(Qt::CTRL | Qt::Key_Minus), -1},
+      {QKeySequence(Qt::CTRL | Qt::Key_0), 0},
+  };
+  for (const auto& key : kScaleKeys) {
+    auto* shortcut = new QShortcut(key.keys, m_pWidget.get());
+    const int step = key.step;
+    QObject::connect(shortcut, &QShortcut::activated, m_pWidget.get(), [this, step] {
+      if (step == 0) {
+        m_pSurface->ChooseScale(0);
+      } else {
+        m_pSurface->StepScale(step);
+      }
+    });
+  }
+}
+
+int CFrameWnd::ChosenScale() const {
+  return m_pSurface != nullptr ? m_pSurface->ChosenScale() : 0;
+}
+
+void CFrameWnd::ChooseScale(int scale) {
+  if (m_pSurface != nullptr) {
+    m_pSurface->ChooseScale(scale);
+  }
+}
+
+void CFrameWnd::SetStatusLine(QWidget* statusLine, int rows) {
+  m_pSurface->SetFooter(statusLine, rows);
 }
 
 void CFrameWnd::Place() {
@@ -113,7 +152,6 @@ void CFrameWnd::Place() {
 
 void CFrameWnd::ShowWindow() {
   m_pSurface->FitToScreen();
-  m_pWidget->adjustSize();
   Place();
   const QSize outerBefore = m_pWidget->frameGeometry().size();
   m_pWidget->show();
@@ -127,7 +165,6 @@ void CFrameWnd::ShowWindow() {
   // A window manager adds its frame only once the window is shown.
   if (m_pWidget->frameGeometry().size() != outerBefore) {
     m_pSurface->FitToScreen();
-    m_pWidget->adjustSize();
     Place();
   }
 }

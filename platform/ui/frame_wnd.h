@@ -1,10 +1,13 @@
-// A frame window on the screen: a fixed-size top-level window with a caption,
-// an icon, a menu bar and keyboard accelerators, whose client area holds one
-// view behind a sunken edge. Its client-area surface is shown by a
-// CSurfaceWidget, which has the keyboard; the view's mouse messages, the keys
+// A frame window on the screen: a top-level window with a caption, an icon, a
+// menu bar and keyboard accelerators, whose client area holds one view behind
+// a sunken edge, drawn at whole-number scales as large as the window allows,
+// and a status line under it. Ctrl++ (or Ctrl+=) and Ctrl+- step the window
+// through the scales that fit the screen, Ctrl+0 returns to the opening one. Its client-area
+// surface is shown by a CSurfaceWidget, which has the keyboard; the view's mouse messages, the keys
 // pressed on it and every command come back through virtual calls.
 #pragma once
 
+#include <QColor>
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -32,6 +35,8 @@ struct FrameResources {
   // A resource folder holding the window icon as PNG files at several sizes.
   QString iconFolder;
   QSize viewSize;
+  // What lies around the client area when the window is larger than it.
+  QColor background;
 };
 
 class CFrameWnd;
@@ -62,6 +67,14 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   // The top-level widget, or null before LoadFrame.
   QWidget* GetSafeHwnd() const { return m_pWidget.get(); }
   CSurfaceWidget* SurfaceWidget() const { return m_pSurface; }
+
+  // The scale the window is sized for: 0 for the opening scale; a larger
+  // scale than the screen takes is cut to the largest that fits.
+  int ChosenScale() const;
+  void ChooseScale(int scale);
+  // Puts a status line of `rows` client-area rows under the client area; it
+  // scales with the view.
+  void SetStatusLine(QWidget* statusLine, int rows);
 
   // Runs a handler of user input or of a command. Input made while it runs
   // is held and handled, in order, once the outermost handler returns. A
@@ -103,6 +116,8 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   virtual void OnViewMessage(UINT /*message*/, UINT /*nFlags*/, CPoint /*point*/) {}
   // A key pressed on the view, by virtual-key code.
   virtual void OnViewKeyDown(UINT /*nChar*/) {}
+  // A frame of the client area has gone up on the screen.
+  virtual void OnFramePresented() {}
   // The window closes: it leaves the screen and the program ends.
   virtual void OnClose();
   // A command or a close came while play was watched: the play should end
@@ -122,9 +137,11 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   void RebuildSurface() override;
   void OnSurfaceMouse(UINT message, UINT nFlags, CPoint point) override;
   void OnSurfaceKey(UINT nChar) override;
+  void OnSurfacePresented() override { OnFramePresented(); }
   void OnCloseRequest(QCloseEvent* event);
   void OnCommandInput(UINT nID);
   void Place();
+  void InstallScaleKeys();
   void DrawSunkenEdge();
 
   std::unique_ptr<CView> m_pView;

@@ -22,6 +22,24 @@ int SurfaceScale(QSize surface, qreal devicePixelRatio, QSize chrome, QSize avai
   return 1;
 }
 
+int ScaleThatFits(QSize surface, qreal devicePixelRatio, QSize room) {
+  int scale = 1;
+  if (surface.isEmpty()) {
+    return scale;
+  }
+  for (;;) {
+    const QSize next = LogicalSurfaceSize(surface, devicePixelRatio, scale + 1);
+    if (next.width() > room.width() || next.height() > room.height()) {
+      return scale;
+    }
+    ++scale;
+  }
+}
+
+int LargestScale(QSize surface, qreal devicePixelRatio, QSize chrome, QSize available) {
+  return ScaleThatFits(surface, devicePixelRatio, available - chrome);
+}
+
 QPoint KeepOnScreen(QPoint topLeft, QSize outer, const QRect& available) {
   const int x = std::min(topLeft.x(), available.x() + available.width() - outer.width());
   const int y = std::min(topLeft.y(), available.y() + available.height() - outer.height());

@@ -15,6 +15,14 @@ int SurfaceScale(QSize surface, qreal devicePixelRatio, QSize chrome, QSize avai
 // The logical size that shows `surface` pixels at `scale` device pixels each.
 QSize LogicalSurfaceSize(QSize surface, qreal devicePixelRatio, int scale);
 
+// The largest whole-number scale, at least 1, at which `surface` pixels fit
+// within `room` logical pixels: the scale a resized window draws at.
+int ScaleThatFits(QSize surface, qreal devicePixelRatio, QSize room);
+
+// The largest whole-number scale, at least 1, whose window (the surface plus
+// `chrome`) fits the `available` logical size: how far the window may grow.
+int LargestScale(QSize surface, qreal devicePixelRatio, QSize chrome, QSize available);
+
 // Moves a window's outer top-left corner so that the window lies within
 // `available`; where it is larger, its top-left corner stays on it, so that
 // the title bar and the menu can always be reached.

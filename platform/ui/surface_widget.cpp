@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/frame_pause.h"
@@ -37,44 +38,120 @@ UINT VirtualKeyOf(const QKeyEvent* event) {
 
 }  // namespace
 
-CPoint SurfacePointAt(QPointF logical, qreal devicePixelRatio, int scale) {
+CPoint SurfacePointAt(QPointF logical, qreal devicePixelRatio, int scale, QPointF origin) {
   const qreal perSurfacePixel = scale / devicePixelRatio;
-  return CPoint{static_cast<int>(std::floor(logical.x() / perSurfacePixel)),
-                static_cast<int>(std::floor(logical.y() / perSurfacePixel))};
+  return CPoint{static_cast<int>(std::floor((logical.x() - origin.x()) / perSurfacePixel)),
+                static_cast<int>(std::floor((logical.y() - origin.y()) / perSurfacePixel))};
 }
 
 CSurfaceWidget::CSurfaceWidget(CWnd* pWnd, Owner* pOwner, QWidget* parent)
-    : QWidget(parent), m_pWnd(pWnd), m_pOwner(pOwner) {
-  // The surface covers every pixel: Qt need not erase anything first.
+    : QWidget(parent), m_pWnd(pWnd), m_pOwner(pOwner), m_background(palette().window().color()) {
+  // The surface and the background cover every pixel: Qt need not erase anything first.
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   // The board takes the keyboard as soon as its window is active.
   setFocusPolicy(Qt::StrongFocus);
-  FitToScreen();
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
+
+QSize CSurfaceWidget::ShownSize() const {
+  return {m_pWnd->ClientWidth(), m_pWnd->ClientHeight() + m_nFooterRows};
+}
+
+QSize CSurfaceWidget::Chrome() const {
+  const QWidget* top = window();
+  // The menu bar and the window manager's frame come on top of the surface.
+  return top->frameGeometry().size() - top->geometry().size() +
+         (top == this ? QSize() : top->sizeHint() - sizeHint());
+}
+
+QSize CSurfaceWidget::Available() const {
+  return screen() != nullptr ? screen()->availableGeometry().size() : QSize();
+}
+
+int CSurfaceWidget::LargestScaleOnScreen() const {
+  return Available().isEmpty()
+             ? 1
+             : LargestScale(ShownSize(), devicePixelRatioF(), Chrome(), Available());
 }
 
 void CSurfaceWidget::FitToScreen() {
   const qreal ratio = devicePixelRatioF();
-  const QSize surface(m_pWnd->ClientWidth(), m_pWnd->ClientHeight());
-  const QWidget* top = window();
-  // The menu bar and the window manager's frame come on top of the surface.
-  const QSize chrome = top->frameGeometry().size() - top->geometry().size() +
-                       (top == this ? QSize() : top->sizeHint() - size());
-  const QSize available = screen() != nullptr ? screen()->availableGeometry().size() : QSize();
-  m_nScale = available.isEmpty() ? 1 : SurfaceScale(surface, ratio, chrome, available);
-  setFixedSize(LogicalSurfaceSize(surface, ratio, m_nScale));
+  const int opening =
+      Available().isEmpty() ? 1 : SurfaceScale(ShownSize(), ratio, Chrome(), Available());
+  m_nWanted = m_nChosen > 0 ? std::min(m_nChosen, LargestScaleOnScreen()) : opening;
+  setMinimumSize(LogicalSurfaceSize(ShownSize(), ratio, 1));
+  updateGeometry();
+  QWidget* outer = window();
+  if (outer == this || (outer->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))) {
+    return;
+  }
+  outer->resize(outer->sizeHint());
+}
+
+void CSurfaceWidget::ChooseScale(int scale) {
+  m_nChosen = scale > 0 ? std::min(scale, LargestScaleOnScreen()) : 0;
+  QWidget* outer = window();
+  // A maximised window cannot take a size: it comes back to its own first.
+  if (outer->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
+    outer->showNormal();
+  }
+  FitToScreen();
+  const QScreen* shownOn = screen();
+  if (outer != this && shownOn != nullptr) {
+    outer->move(KeepOnScreen(outer->frameGeometry().topLeft(), outer->frameGeometry().size(),
+                             shownOn->availableGeometry()));
+  }
+}
+
+void CSurfaceWidget::StepScale(int step) {
+  const int scale = m_nScale + step;
+  if (scale >= 1 && scale <= LargestScaleOnScreen()) {
+    ChooseScale(scale);
+  }
+}
+
+void CSurfaceWidget::SetFooter(QWidget* footer, int rows) {
+  m_pFooter = footer;
+  m_nFooterRows = rows;
+  footer->setParent(this);
+  FitToScreen();
+}
+
+QSize CSurfaceWidget::sizeHint() const {
+  return LogicalSurfaceSize(ShownSize(), devicePixelRatioF(), m_nWanted);
+}
+
+void CSurfaceWidget::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const qreal ratio = devicePixelRatioF();
+  const QSize shown = ShownSize();
+  m_nScale = ScaleThatFits(shown, ratio, size());
+  const int spareX = static_cast<int>(std::floor(width() * ratio)) - shown.width() * m_nScale;
+  const int spareY = static_cast<int>(std::floor(height() * ratio)) - shown.height() * m_nScale;
+  m_origin = QPoint(std::max(0, spareX / 2), std::max(0, spareY / 2));
+  if (m_pFooter != nullptr) {
+    m_pFooter->setGeometry(
+        LogicalRect(QRect(0, m_pWnd->ClientHeight(), m_pWnd->ClientWidth(), m_nFooterRows)));
+  }
+  update();
+}
+
+QPointF CSurfaceWidget::Origin() const {
+  return QPointF(m_origin) / devicePixelRatioF();
 }
 
 QRect CSurfaceWidget::LogicalRect(const QRect& surfacePixels) const {
   const qreal perSurfacePixel = m_nScale / devicePixelRatioF();
-  return QRectF(surfacePixels.x() * perSurfacePixel, surfacePixels.y() * perSurfacePixel,
+  const QPointF origin = Origin();
+  return QRectF(origin.x() + surfacePixels.x() * perSurfacePixel,
+                origin.y() + surfacePixels.y() * perSurfacePixel,
                 surfacePixels.width() * perSurfacePixel, surfacePixels.height() * perSurfacePixel)
       .toAlignedRect();
 }
 
 void CSurfaceWidget::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
-  FitToScreen();
   QWindow* window = this->window()->windowHandle();
   if (window != nullptr && !m_bFollowingScreen) {
     m_bFollowingScreen = true;
@@ -117,14 +194,17 @@ void CSurfaceWidget::Present() {
   }
   m_unsure = QRegion();
   MarkFrameShown();
+  m_pOwner->OnSurfacePresented();
 }
 
 QRect CSurfaceWidget::SurfaceRect(const QRect& logical) const {
   const qreal perSurfacePixel = m_nScale / devicePixelRatioF();
-  const int left = static_cast<int>(std::floor(logical.left() / perSurfacePixel));
-  const int top = static_cast<int>(std::floor(logical.top() / perSurfacePixel));
-  const int right = static_cast<int>(std::ceil((logical.right() + 1) / perSurfacePixel));
-  const int bottom = static_cast<int>(std::ceil((logical.bottom() + 1) / perSurfacePixel));
+  const QPointF origin = Origin();
+  const auto cell = [&](qreal at, qreal from) { return (at - from) / perSurfacePixel; };
+  const int left = static_cast<int>(std::floor(cell(logical.left(), origin.x())));
+  const int top = static_cast<int>(std::floor(cell(logical.top(), origin.y())));
+  const int right = static_cast<int>(std::ceil(cell(logical.right() + 1, origin.x())));
+  const int bottom = static_cast<int>(std::ceil(cell(logical.bottom() + 1, origin.y())));
   return QRect(QPoint(left, top), QPoint(right - 1, bottom - 1));
 }
 
@@ -134,8 +214,8 @@ void CSurfaceWidget::PaintSurface(QPainter* painter, const QImage& surface,
   if (source.isEmpty()) {
     return;
   }
-  const QRect target(source.x() * m_nScale, source.y() * m_nScale, source.width() * m_nScale,
-                     source.height() * m_nScale);
+  const QRect target(m_origin.x() + source.x() * m_nScale, m_origin.y() + source.y() * m_nScale,
+                     source.width() * m_nScale, source.height() * m_nScale);
   painter->drawImage(target, surface, source);
 }
 
@@ -152,12 +232,15 @@ void CSurfaceWidget::paintEvent(QPaintEvent* event) {
   // Work in device pixels so every surface pixel becomes a whole square of them.
   const qreal ratio = devicePixelRatioF();
   painter.scale(1 / ratio, 1 / ratio);
-  const QRect shown(0, 0, surface->width() * m_nScale, surface->height() * m_nScale);
-  // At a fractional ratio the widget ends part of a device pixel past the surface.
+  const QRect shown(m_origin, surface->size() * m_nScale);
+  // At a fractional ratio the widget ends part of a device pixel past the
+  // surface; in a larger window the background lies around it.
   const QRect device(0, 0, static_cast<int>(std::ceil(width() * ratio)),
                      static_cast<int>(std::ceil(height() * ratio)));
-  if (!shown.contains(device)) {
-    painter.fillRect(device, palette().window());
+  if (!m_bPresenting && !shown.contains(device)) {
+    for (const QRect& around : QRegion(device) - QRegion(shown)) {
+      painter.fillRect(around, m_background);
+    }
   }
   for (const QRect& rect : event->region()) {
     PaintSurface(&painter, *surface, rect);
@@ -180,8 +263,9 @@ void CSurfaceWidget::paintEvent(QPaintEvent* event) {
 }
 
 void CSurfaceWidget::SendMouse(UINT message, const QMouseEvent* event) {
-  m_pOwner->OnSurfaceMouse(message, event->buttons().testFlag(Qt::LeftButton) ? MK_LBUTTON : 0,
-                           SurfacePointAt(event->position(), devicePixelRatioF(), m_nScale));
+  m_pOwner->OnSurfaceMouse(
+      message, event->buttons().testFlag(Qt::LeftButton) ? MK_LBUTTON : 0,
+      SurfacePointAt(event->position(), devicePixelRatioF(), m_nScale, Origin()));
 }
 
 void CSurfaceWidget::mousePressEvent(QMouseEvent* event) {

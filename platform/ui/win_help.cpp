@@ -7,9 +7,11 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
 #include <QWindow>
 
 #include "platform/ui/help_window.h"
+#include "platform/ui/screen_fit.h"
 
 namespace {
 
@@ -42,9 +44,20 @@ class StandOnDialog : public QObject {
   QPointer<QWidget> m_pDialog;
 };
 
-void ShowHelpWindow(const QString& contentsPage) {
+// A new help window opens centred over the game's window, with its icon;
+// one already open stays where the player put it.
+void ShowHelpWindow(const QString& contentsPage, const QWidget* pMain) {
   if (g_pHelpWindow == nullptr) {
     g_pHelpWindow = new CHelpWindow;
+    if (pMain != nullptr) {
+      g_pHelpWindow->setWindowIcon(pMain->windowIcon());
+      const QRect over = pMain->frameGeometry();
+      const QSize size = g_pHelpWindow->size();
+      const QPoint corner = over.center() - QPoint(size.width() / 2, size.height() / 2);
+      const QScreen* screen = pMain->screen();
+      g_pHelpWindow->move(
+          screen != nullptr ? KeepOnScreen(corner, size, screen->availableGeometry()) : corner);
+    }
   }
   g_pHelpWindow->OpenBook(contentsPage);
   if (QWidget* dialog = QApplication::activeModalWidget()) {
@@ -100,6 +113,6 @@ BOOL WinHelp(QWidget* hWndMain, const QString& helpFile, UINT uCommand) {
             .arg(HelpBookPage(helpFile), HelpDirectories().join(QLatin1Char('\n'))));
     return FALSE;
   }
-  ShowHelpWindow(book);
+  ShowHelpWindow(book, hWndMain);
   return TRUE;
 }

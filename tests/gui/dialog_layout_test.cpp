@@ -21,6 +21,7 @@
 #include "dialogs/num_players.h"
 #include "dialogs/players_dlg.h"
 #include "platform/ui/button.h"
+#include "platform/ui/dialog_fit.h"
 #include "platform/ui/dialog_template.h"
 #include "platform/ui/dialog_units.h"
 #include "res/resource.h"
@@ -58,7 +59,7 @@ std::vector<Label> Seats(int count) {
 }
 
 // The About box names the release that --version prints, by its major and
-// minor numbers: "Tumbleroad V2.2" for 2.2.0.
+// minor numbers: "Tumbleroad V2.3" for 2.3.0.
 std::string AboutTitle() {
   const QStringList numbers = VersionText().trimmed().section(' ', -1).split('.');
   return QStringLiteral("Tumbleroad V%1.%2").arg(numbers.value(0), numbers.value(1)).toStdString();
@@ -160,6 +161,20 @@ class DialogLayout : public testing::TestWithParam<DialogUnderTest> {
   DisplaylessMainWindow m_mainWindow;
 };
 
+TEST(CaptionFit, ACaptionThatNeedsMoreRoomWidensItsDialog) {
+  for (const char* caption : {"OK", "A caption far longer than the dialog was made for"}) {
+    QWidget dialog;
+    dialog.setFixedSize(120, 60);
+    auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
+    button->setGeometry(10, 10, 100, 20);
+    dialog.setWindowTitle(QString::fromLatin1(caption));
+    FitDialogToCaption(&dialog);
+    const int width = std::max(120, CaptionWidthNeeded(&dialog, dialog.windowTitle()));
+    EXPECT_EQ(dialog.size(), QSize(width, 60)) << caption;
+    EXPECT_EQ(button->geometry(), QRect(10 + (width - 120) / 2, 10, 100, 20)) << caption;
+  }
+}
+
 TEST_P(DialogLayout, MatchesItsTemplate) {
   const std::optional<DialogTemplate> layout = LoadDialogTemplate(GetParam().nTemplate);
   ASSERT_TRUE(layout.has_value());
@@ -169,7 +184,12 @@ TEST_P(DialogLayout, MatchesItsTemplate) {
     EXPECT_EQ(QFontInfo(window.font()).family(), layout->fontFace);
     EXPECT_EQ(window.font().pointSize(), layout->nPointSize);
     const DialogBaseUnits base = GetDialogBaseUnits(window.font());
-    EXPECT_EQ(window.size(), MapDialogRect(QRect(QPoint(), layout->size), base).size());
+    // The template's size, widened only where the caption needs the room,
+    // with the controls moved over to stay centred.
+    const QSize templateSize = MapDialogRect(QRect(QPoint(), layout->size), base).size();
+    const int widened =
+        std::max(0, CaptionWidthNeeded(&window, layout->caption) - templateSize.width());
+    EXPECT_EQ(window.size(), templateSize + QSize(widened, 0));
 
     const std::vector<QWidget*> controls = ControlsInCreationOrder(window);
     ASSERT_EQ(controls.size(), layout->controls.size());
@@ -183,10 +203,11 @@ TEST_P(DialogLayout, MatchesItsTemplate) {
       if (want.kind == DialogControlKind::kIcon) {
         // The icon's text names the icon; its place is a corner, its size the icon's own.
         EXPECT_EQ(control->geometry(),
-                  QRect(MapDialogRect(want.rect, base).topLeft(), QSize(32, 32)));
+                  QRect(MapDialogRect(want.rect, base).topLeft() + QPoint(widened / 2, 0),
+                        QSize(32, 32)));
       } else {
         EXPECT_EQ(TextOf(control), want.text);
-        EXPECT_EQ(control->geometry(), MapDialogRect(want.rect, base));
+        EXPECT_EQ(control->geometry(), MapDialogRect(want.rect, base).translated(widened / 2, 0));
       }
       if (auto* push = qobject_cast<QPushButton*>(control)) {
         EXPECT_EQ(push->isDefault(), (want.flags & kDefaultButton) != 0);

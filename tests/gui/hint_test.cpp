@@ -1,9 +1,9 @@
-// Game > Hint and H: the pair marked on the dice, the advice over the board
+// Game > Hint and H: the pair marked on the dice, the advice in the status line
 // and in the screen reader's alert; Options > Computer Strength.
 #include <QAccessible>
 
 #include "ai/computer_strength.h"
-#include "app/board_message.h"
+#include "app/status_line.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
@@ -39,24 +39,24 @@ TEST_F(HintTest, MarksThePairTheStrongComputerWouldPlayThenSaysStop) {
   SetDice(3, 4, 2, 5);
   Type("H");
   EXPECT_EQ(Selected(), (std::vector<int>{0, 1}));
-  EXPECT_EQ(BoardMessageText(), QStringLiteral("Hint: play 3 and 4, column 7"));
-  EXPECT_EQ(Alert(), BoardMessageText());
+  EXPECT_EQ(StatusMessageText(), QStringLiteral("Hint: play 3 and 4, column 7"));
+  EXPECT_EQ(Alert(), StatusMessageText());
   // The selection is the person's own: Enter plays it.
   Type("Return");
   EXPECT_EQ(WhitePegHeight(7), 12);
-  EXPECT_EQ(BoardMessageText(), QString());
+  EXPECT_EQ(StatusMessageText(), QString());
 
   Frame()->OnCommand(ID_GAME_HINT);
   EXPECT_EQ(Selected(), (std::vector<int>{2, 3}));
-  EXPECT_EQ(BoardMessageText(), QStringLiteral("Hint: play 2 and 5, column 7"));
+  EXPECT_EQ(StatusMessageText(), QStringLiteral("Hint: play 2 and 5, column 7"));
   Type("Return");
   ASSERT_EQ(WhitePegHeight(7), 13);
 
   Type("H");
   EXPECT_TRUE(
-      BoardMessageText().startsWith(QStringLiteral("Hint: stop. The next throw would bust ")))
-      << BoardMessageText().toStdString();
-  EXPECT_EQ(Alert(), BoardMessageText());
+      StatusMessageText().startsWith(QStringLiteral("Hint: stop. The next throw would bust ")))
+      << StatusMessageText().toStdString();
+  EXPECT_EQ(Alert(), StatusMessageText());
   // Nothing of the rules has changed.
   EXPECT_EQ(g_nCurrentPlayer, 0);
   EXPECT_EQ(g_nProgress[0][7], 11);

@@ -19,9 +19,9 @@
 #include <memory>
 
 #include "app/about_dlg.h"
-#include "app/board_message.h"
 #include "app/board_words.h"
 #include "app/command_line.h"
+#include "app/status_line.h"
 #include "app/ui_language.h"
 #include "dialogs/column_choice.h"
 #include "dialogs/num_players.h"
@@ -149,6 +149,7 @@ TEST_F(PseudoLocale, MenusAndTheBoardsWordsAreAllTranslated) {
   const PlayEvent events[] = {
       {PlayEventKind::kBust, 0},
       {PlayEventKind::kNoPlay, 1},
+      {PlayEventKind::kStop, 0, 1u << 7},
       {PlayEventKind::kClaim, 0, 1u << 7},
       {PlayEventKind::kClaim, 1, (1u << 2) | (1u << 12)},
       {PlayEventKind::kWin, 1},
@@ -157,6 +158,10 @@ TEST_F(PseudoLocale, MenusAndTheBoardsWordsAreAllTranslated) {
   for (const PlayEvent& event : events) {
     ExpectMarked(PlayEventWords(event));
   }
+  ExpectMarked(TurnPromptWords());
+  g_bPairPlayed = 1;
+  ExpectMarked(TurnPromptWords());
+  g_bPairPlayed = 0;
   g_nWinner = 2;
   ExpectMarked(BannerText());
   g_nWinner = 0;
@@ -248,6 +253,7 @@ TEST_P(InEveryLanguage, EveryDialogFitsItsWords) {
     std::unique_ptr<CDialog> dlg = make();
     RunModal(*dlg, [](QDialog& window) {
       SCOPED_TRACE(window.windowTitle().toStdString());
+      EXPECT_LE(CaptionWidthNeeded(&window, window.windowTitle()), window.width());
       const std::vector<QWidget*> controls = Controls(window);
       for (QWidget* control : controls) {
         SCOPED_TRACE(Shown(control).toStdString());

@@ -180,7 +180,7 @@ class StatusLine : public CPlayListener {
   }
 
   QPointer<StatusLineWidget> m_pWidget;
-  QTimer* m_pTimer = nullptr;
+  QPointer<QTimer> m_pTimer;
   QString m_text;
   bool m_bStays = false;
   // The seat whose stop was the last event, whose claims follow it.

@@ -83,10 +83,11 @@ class FramePresentTest : public BoardWidgetTest {
  protected:
   // What the window system shows of the board widget.
   QImage OnScreen() const {
-    const QPoint at = m_pSurface->mapTo(Window(), QPoint(0, 0));
+    const QRect shown = m_pSurface->LogicalRect(Frame()->ClientSurface()->rect());
+    const QPoint at = m_pSurface->mapTo(Window(), shown.topLeft());
     return Window()
         ->screen()
-        ->grabWindow(Window()->winId(), at.x(), at.y(), m_pSurface->width(), m_pSurface->height())
+        ->grabWindow(Window()->winId(), at.x(), at.y(), shown.width(), shown.height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
   }

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/main_menu.h"
+#include "app/status_line.h"
 #include "board/bitmap_ids.h"
 #include "game/game_state.h"
 #include "platform/bitmap.h"
@@ -89,25 +90,31 @@ TEST_F(MainWindowTest, TheMenusOfferTheGamesCommandsUnderTheirNames) {
   EXPECT_EQ(shown, wanted);
 }
 
-TEST_F(MainWindowTest, CaptionIconAndFixedSizeFollowTheBoard) {
+TEST_F(MainWindowTest, CaptionIconAndSizeFollowTheBoard) {
   Start();
   QWidget* window = Window();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Tumbleroad"));
   EXPECT_FALSE(window->windowIcon().isNull());
   EXPECT_GE(window->windowIcon().availableSizes().size(), 2);
-  EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
-  EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+  EXPECT_TRUE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
 
-  // The client area is the 480 × 480 board behind a 2-pixel edge, under the menu bar.
+  // The client area is the 480 × 480 board behind a 2-pixel edge, under the
+  // menu bar and over the status line; the window opens at its smallest.
   EXPECT_EQ(Frame()->ClientWidth(), 484);
   EXPECT_EQ(Frame()->ClientHeight(), 484);
   const auto* bar = window->findChild<QMenuBar*>();
-  EXPECT_EQ(window->size(), QSize(484, 484 + bar->height()));
-  EXPECT_EQ(window->minimumSize(), window->maximumSize());
+  const QSize opening(484, 484 + kStatusLineRows + bar->height());
+  EXPECT_EQ(window->size(), opening);
+  EXPECT_EQ(window->minimumSize(), opening);
 
-  window->resize(800, 900);
+  // Larger, the board takes the scale the room allows; smaller it cannot be.
+  window->resize(opening.width() * 2, (484 + kStatusLineRows) * 2 + bar->height() - 1);
+  EXPECT_EQ(Frame()->SurfaceWidget()->Scale(), 1);
+  window->resize(opening.width() * 2, (484 + kStatusLineRows) * 2 + bar->height());
+  EXPECT_EQ(Frame()->SurfaceWidget()->Scale(), 2);
+  window->resize(100, 100);
   QCoreApplication::processEvents();
-  EXPECT_EQ(window->size(), QSize(484, 484 + bar->height()));
+  EXPECT_EQ(window->size(), opening);
 
   // The caption never changes, whatever the game does.
   g_nWinner = 1;

@@ -68,7 +68,9 @@ TEST_F(MouseTest, MovingOffTheButtonsCancelsAHeldButton) {
 
 TEST_F(MouseTest, TheScreenShowsTheSurfacePixelForPixelAfterEveryMove) {
   const auto shown = [this] {
-    return m_pSurface->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return m_pSurface->grab(m_pSurface->LogicalRect(Frame()->ClientSurface()->rect()))
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
   };
   const QImage before = *Frame()->ClientSurface();
   EXPECT_EQ(shown(), before);

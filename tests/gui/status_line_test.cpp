@@ -1,5 +1,7 @@
 #include "app/status_line.h"
 
+#include "board/sprites.h"
+#include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
 #include "shell_test_support.h"

@@ -1,6 +1,7 @@
 #include "platform/ui/dialog_fit.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -10,9 +11,10 @@ namespace {
 
 // The room a push button's text wants either side, beyond the text itself.
 constexpr int kPushButtonMargin = 8;
-// The title bar's icon, its close box and the margins around them, in lines
-// of the title's text.
-constexpr int kTitleBarLines = 5;
+// The title bar's icon, its three buttons (window managers may draw minimise
+// and maximise even on a dialog) and the margins around them, in lines of the
+// title's text.
+constexpr int kTitleBarLines = 8;
 
 // As shown when '&' marks the next letter as the control's key.
 QString Shown(const QString& text) {
@@ -77,15 +79,17 @@ void FitControlsToTexts(QWidget* dialog, const std::vector<FittedControl>& contr
   }
 }
 
-int CaptionWidthNeeded(const QWidget* dialog, const QString& caption) {
-  QFont title = dialog->font();
+int CaptionWidthNeeded(const QString& caption) {
+  // The window manager draws the title in the desktop's font, not the
+  // dialog's own.
+  QFont title = QApplication::font();
   title.setBold(true);
   const QFontMetrics metrics(title);
   return metrics.horizontalAdvance(caption) + kTitleBarLines * metrics.height();
 }
 
 void FitDialogToCaption(QWidget* dialog) {
-  const int want = CaptionWidthNeeded(dialog, dialog->windowTitle()) - dialog->width();
+  const int want = CaptionWidthNeeded(dialog->windowTitle()) - dialog->width();
   if (want <= 0) {
     return;
   }

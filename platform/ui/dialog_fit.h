@@ -26,10 +26,10 @@ struct FittedControl {
 // Texts that fit leave the layout exactly as it was.
 void FitControlsToTexts(QWidget* dialog, const std::vector<FittedControl>& controls);
 
-// The width a title bar needs to show `caption` whole: the text in a bold
-// font (as window managers draw titles) and room for the window's icon and
-// its buttons.
-int CaptionWidthNeeded(const QWidget* dialog, const QString& caption);
+// The width a title bar needs to show `caption` whole: the text in the
+// desktop's font, bold as window managers draw titles, and room for the
+// window's icon and its buttons.
+int CaptionWidthNeeded(const QString& caption);
 
 // Widens a fixed-size dialog whose caption needs more room than it has; its
 // controls move over to stay centred. A dialog wide enough stays as it is.

@@ -96,12 +96,17 @@ void CSurfaceWidget::ChooseScale(int scale) {
   if (outer->windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)) {
     outer->showNormal();
   }
+  const QRect before = outer->frameGeometry();
+  const QSize frame = before.size() - outer->geometry().size();
   FitToScreen();
   const QScreen* shownOn = screen();
-  if (outer != this && shownOn != nullptr) {
-    outer->move(KeepOnScreen(outer->frameGeometry().topLeft(), outer->frameGeometry().size(),
-                             shownOn->availableGeometry()));
+  if (outer == this || shownOn == nullptr) {
+    return;
   }
+  // The window grows and shrinks about its middle, and stays on the screen.
+  const QSize after = outer->sizeHint() + frame;
+  const QPoint corner = before.center() - QPoint(after.width() / 2, after.height() / 2);
+  outer->move(KeepOnScreen(corner, after, shownOn->availableGeometry()));
 }
 
 void CSurfaceWidget::StepScale(int step) {

@@ -169,7 +169,7 @@ TEST(CaptionFit, ACaptionThatNeedsMoreRoomWidensItsDialog) {
     button->setGeometry(10, 10, 100, 20);
     dialog.setWindowTitle(QString::fromLatin1(caption));
     FitDialogToCaption(&dialog);
-    const int width = std::max(120, CaptionWidthNeeded(&dialog, dialog.windowTitle()));
+    const int width = std::max(120, CaptionWidthNeeded(dialog.windowTitle()));
     EXPECT_EQ(dialog.size(), QSize(width, 60)) << caption;
     EXPECT_EQ(button->geometry(), QRect(10 + (width - 120) / 2, 10, 100, 20)) << caption;
   }
@@ -187,8 +187,7 @@ TEST_P(DialogLayout, MatchesItsTemplate) {
     // The template's size, widened only where the caption needs the room,
     // with the controls moved over to stay centred.
     const QSize templateSize = MapDialogRect(QRect(QPoint(), layout->size), base).size();
-    const int widened =
-        std::max(0, CaptionWidthNeeded(&window, layout->caption) - templateSize.width());
+    const int widened = std::max(0, CaptionWidthNeeded(layout->caption) - templateSize.width());
     EXPECT_EQ(window.size(), templateSize + QSize(widened, 0));
 
     const std::vector<QWidget*> controls = ControlsInCreationOrder(window);

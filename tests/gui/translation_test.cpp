@@ -253,7 +253,7 @@ TEST_P(InEveryLanguage, EveryDialogFitsItsWords) {
     std::unique_ptr<CDialog> dlg = make();
     RunModal(*dlg, [](QDialog& window) {
       SCOPED_TRACE(window.windowTitle().toStdString());
-      EXPECT_LE(CaptionWidthNeeded(&window, window.windowTitle()), window.width());
+      EXPECT_LE(CaptionWidthNeeded(window.windowTitle()), window.width());
       const std::vector<QWidget*> controls = Controls(window);
       for (QWidget* control : controls) {
         SCOPED_TRACE(Shown(control).toStdString());

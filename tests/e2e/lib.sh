@@ -199,9 +199,10 @@ launch_x11() {
   }
   local height
   height=$(window_height "$screen_window")
-  # Under the menu bar the client area is the board behind a 2-pixel edge.
+  # Under the menu bar the client area is the board behind a 2-pixel edge,
+  # over the 36 rows of the status line.
   origin_x=2
-  origin_y=$((height - 482))
+  origin_y=$((height - 482 - 36))
 }
 
 # What there is instead of the window: whether the program still runs, what it

@@ -65,7 +65,7 @@ time_pid=$!
 screen_window=$(search_window 10 --name '^Tumbleroad$')
 height=$(window_height "$screen_window")
 origin_x=2
-origin_y=$((height - 482))
+origin_y=$((height - 482 - 36))
 sleep 1.2
 click_board $(die_point 0)
 double_click_board $(die_point 1)

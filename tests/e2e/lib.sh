@@ -387,14 +387,14 @@ window_edges() {
   }
 }
 
-# The board sits at the bottom right of the window behind Qt's frame; the
-# Player 1 banner below it gives its exact place.
+# The board sits at the right of the window behind Qt's frame, over the 36
+# rows of the status line; the Player 1 banner below it gives its exact place.
 find_board() {
   shot || return 1
   read -r -a frame <<<"$(window_edges)"
   [ ${#frame[@]} = 4 ] && [ $((frame[2] - frame[0])) -ge 484 ] && [ $((frame[3] - frame[1])) -ge 484 ] ||
     return 1
-  local guess_x=$((frame[2] - 485 + 164)) guess_y=$((frame[3] - 485 + 447)) margin=8
+  local guess_x=$((frame[2] - 485 + 164)) guess_y=$((frame[3] - 485 - 36 + 447)) margin=8
   convert "$bitmaps/145.bmp" -crop 157x33+0+0 +repage "$work/banner.png"
   convert "$work/shot.png" -crop "$((157 + 2 * margin))x$((33 + 2 * margin))+$((guess_x - margin))+$((guess_y - margin))" \
     +repage "$work/near.png"

@@ -55,21 +55,6 @@ TEST(BoardScale, NeverAScaleThatDoesNotFitNorASmallerOneThanFits) {
   }
 }
 
-TEST(BoardScale, TheWindowGrowsAsFarAsTheScreensAvailableArea) {
-  const QSize chrome(2, 50);
-  const struct {
-    QSize available;
-    int largest;
-  } kCases[] = {
-      {{1280, 1024 - 30}, 1}, {{1920, 1080 - 30}, 1}, {{1920, 1200}, 2},
-      {{2560, 1440 - 30}, 2}, {{3840, 2160 - 30}, 4}, {{800, 600}, 1},
-  };
-  for (const auto& c : kCases) {
-    EXPECT_EQ(LargestScale(kShown, 1.0, chrome, c.available), c.largest)
-        << c.available.width() << "x" << c.available.height();
-  }
-}
-
 using BoardScaleShell = BoardWidgetTest;
 
 // A window of any size: the board at the largest scale that fits, centred,

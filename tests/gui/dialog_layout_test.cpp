@@ -162,16 +162,17 @@ class DialogLayout : public testing::TestWithParam<DialogUnderTest> {
 };
 
 TEST(CaptionFit, ACaptionThatNeedsMoreRoomWidensItsDialog) {
-  for (const char* caption : {"OK", "A caption far longer than the dialog was made for"}) {
+  for (const char* caption :
+       {"OK", "A caption far longer than the dialog was made for, it seems"}) {
     QWidget dialog;
-    dialog.setFixedSize(120, 60);
+    dialog.setFixedSize(300, 60);
     auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
     button->setGeometry(10, 10, 100, 20);
     dialog.setWindowTitle(QString::fromLatin1(caption));
     FitDialogToCaption(&dialog);
-    const int width = std::max(120, CaptionWidthNeeded(dialog.windowTitle()));
+    const int width = std::max(300, CaptionWidthNeeded(dialog.windowTitle()));
     EXPECT_EQ(dialog.size(), QSize(width, 60)) << caption;
-    EXPECT_EQ(button->geometry(), QRect(10 + (width - 120) / 2, 10, 100, 20)) << caption;
+    EXPECT_EQ(button->geometry(), QRect(10 + (width - 300) / 2, 10, 100, 20)) << caption;
   }
 }
 

@@ -70,9 +70,9 @@ class EventWords : public CPlayListener {
   ~EventWords() override { SetPlayListener(m_pLine); }
   void OnPlayEvent(const PlayEvent& event) override {
     m_pLine->OnPlayEvent(event);
-    m_heard.emplace_back(event.kind, StatusLineText());
+    m_heard.emplace_back(event.kind, StatusLineText().toStdString());
   }
-  std::vector<std::pair<PlayEventKind, QString>> m_heard;
+  std::vector<std::pair<PlayEventKind, std::string>> m_heard;
 
  private:
   CPlayListener* m_pLine;
@@ -120,22 +120,22 @@ TEST_F(StatusLineTest, SaysTheBustTheStopAndTheEarlyWin) {
   g_WhitePegs.Advance(2);
   g_WhitePegs.Advance(5);
   g_bPairPlayed = 1;
-  const QString win = QStringLiteral("Player 2 wins. F2 starts a new game.");
+  const std::string win = "Player 2 wins. F2 starts a new game.";
   {
     EventWords events;
     SetNextThrows({{1, 2, 3, 4}});
     Type("S");
-    using Heard = std::pair<PlayEventKind, QString>;
+    using Heard = std::pair<PlayEventKind, std::string>;
     EXPECT_EQ(events.m_heard,
               (std::vector<Heard>{
                   {PlayEventKind::kStop, "Player 2 stops: column 2 at cell 3, column 5 at cell 1"},
                   {PlayEventKind::kClaim, win},
                   {PlayEventKind::kWin, win}}));
   }
-  EXPECT_EQ(StatusMessageText(), win);
+  EXPECT_EQ(StatusMessageText().toStdString(), win);
   // The win stays through input, until a new game.
   Type("1");
-  EXPECT_EQ(StatusMessageText(), win);
+  EXPECT_EQ(StatusMessageText().toStdString(), win);
   Type("F2");
   EXPECT_EQ(StatusMessageText(), QString());
 }

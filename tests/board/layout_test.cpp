@@ -120,7 +120,7 @@ TEST(Layout, PipSlotsFollowTheirDie) {
   }
 }
 
-TEST(Layout, EachDieAndButtonTakesClicksExactlyWhereThePainterDrawsIt) {
+TEST(Layout, EachDieAndButtonTakesClicksWhereThePainterPutsIt) {
   ResetGameState();
   DisplaylessMainWindow window;
   // The main window with one die black (picked) and the others white, and

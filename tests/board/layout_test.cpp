@@ -135,8 +135,8 @@ TEST(Layout, EachDieAndButtonTakesClicksWhereThePainterPutsIt) {
     RepaintNow();
     return window.Surface().copy();
   };
-  // The pixels that differ between two paintings within a part of the board,
-  // in board points: the view starts at (2, 2).
+  // The pixels that differ between two paintings within a part of the main
+  // window's client area, in board points: the view starts at (2, 2).
   const auto changed = [](const QImage& a, const QImage& b, const QRect& part) {
     QRect pixels;
     for (int y = part.top(); y <= part.bottom(); ++y) {
@@ -152,7 +152,7 @@ TEST(Layout, EachDieAndButtonTakesClicksWhereThePainterPutsIt) {
   const QImage allWhite = painted(-1, 0);
   std::vector<QRect> areas;
   for (int d = 0; d < 4; ++d) {
-    areas.push_back(changed(allWhite, painted(d, 0), board));
+    areas.push_back(changed(allWhite, painted(d, 0), QRect(-2, -2, 484, 484)));
   }
   // The buttons turn live, Stop on the board's left half, Roll on its right.
   // RepaintNow puts their pictures at their places in the main window's

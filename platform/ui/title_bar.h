@@ -1,7 +1,8 @@
 // The main window's own title bar, for Wayland desktops where the compositor
 // leaves decorations to the program. Qt's stock decorations there offer
-// minimise and maximise buttons whatever the window asks for; a fixed-size
-// game window wants its caption, its icon and a close box only.
+// minimise and maximise buttons whatever the window asks for; the game's
+// window wants its caption, its icon and a close box only, and is sized with
+// Ctrl++ and Ctrl+- there.
 #pragma once
 
 #include <QRect>

@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, TheMenuBarIsTheMainMenu) {
         EXPECT_EQ(items[i]->text(), QString::fromUtf8(want.text));
         EXPECT_EQ(items[i]->data().toUInt(), want.nID) << want.text;
         EXPECT_TRUE(items[i]->isEnabled()) << want.text;
-        EXPECT_EQ(items[i]->isCheckable(), want.bRadio) << want.text;
+        EXPECT_EQ(items[i]->isCheckable(), want.bRadio || want.bToggle) << want.text;
       }
     }
   }
@@ -66,6 +66,7 @@ TEST_F(MainWindowTest, TheMenusOfferTheGamesCommandsUnderTheirNames) {
       {"&Speed", "&Fast", ID_OPTIONS_SPEED_FAST},
       {"Computer S&trength", "&Classic", ID_OPTIONS_STRENGTH_CLASSIC},
       {"Computer S&trength", "S&trong", ID_OPTIONS_STRENGTH_STRONG},
+      {"&Options", "&Remember Options", ID_OPTIONS_REMEMBER},
       {"&Help", "&Help Topics", ID_HELP_FINDER},
       {"&Help", "&About Tumbleroad.", ID_APP_ABOUT},
   };

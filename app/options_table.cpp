@@ -127,10 +127,6 @@ const OptionEntry kGameOptions[] = {
      [](int n) { SetRememberOptions(n == 1); }},
 };
 
-QString Translated(const char* text) {
-  return QCoreApplication::translate("CommandLine", text);
-}
-
 std::optional<int> ParseSeats(const QString& text) {
   int seats = 0;
   if (text.isEmpty()) {
@@ -202,16 +198,21 @@ QString OptionValueText(const OptionEntry& option, int nValue) {
 QString OptionAccepts(const OptionEntry& option) {
   switch (option.text) {
     case OptionText::kNumber:
-      return Translated("a whole number from %1 to %2").arg(option.nMinimum).arg(option.nMaximum);
+      return QCoreApplication::translate("CommandLine", "a whole number from %1 to %2")
+          .arg(option.nMinimum)
+          .arg(option.nMaximum);
     case OptionText::kWords: {
       QStringList words;
       for (const char* word : option.words) {
         words << QString::fromLatin1(word);
       }
-      return Translated("one of %1").arg(words.join(QStringLiteral(", ")));
+      return QCoreApplication::translate("CommandLine", "one of %1")
+          .arg(words.join(QStringLiteral(", ")));
     }
     case OptionText::kSeats:
-      return Translated("player numbers from 1 to %1, each at most once, separated by commas")
+      return QCoreApplication::translate(
+                 "CommandLine",
+                 "player numbers from 1 to %1, each at most once, separated by commas")
           .arg(kSeats);
   }
   return {};

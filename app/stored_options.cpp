@@ -12,12 +12,9 @@ namespace {
 
 constexpr char kGroup[] = "Options";
 
-QString Translated(const char* text) {
-  return QCoreApplication::translate("StoredOptions", text);
-}
-
 QString CannotRead(const QString& path, const QString& why) {
-  return Translated(
+  return QCoreApplication::translate(
+             "StoredOptions",
              "cannot read the remembered options in %1 (%2); the game starts with the "
              "usual options")
       .arg(QDir::toNativeSeparators(path), why);
@@ -47,7 +44,8 @@ StoredOptions ReadStoredOptions(const QString& path, std::span<const OptionEntry
   QSettings settings(path, QSettings::IniFormat);
   const QStringList groups = settings.childGroups();
   if (settings.status() != QSettings::NoError || !groups.contains(QLatin1String(kGroup))) {
-    stored.warnings << CannotRead(path, Translated("not a file of remembered options"));
+    stored.warnings << CannotRead(
+        path, QCoreApplication::translate("StoredOptions", "not a file of remembered options"));
     return stored;
   }
   settings.beginGroup(QLatin1String(kGroup));
@@ -59,7 +57,8 @@ StoredOptions ReadStoredOptions(const QString& path, std::span<const OptionEntry
     const QString text = SettingText(settings.value(QLatin1String(option.storedKey)));
     stored.values[i] = ParseOptionValue(option, text);
     if (!stored.values[i]) {
-      stored.warnings << Translated(
+      stored.warnings << QCoreApplication::translate(
+                             "StoredOptions",
                              "the remembered option %1 in %2 is '%3', not %4; the game "
                              "uses %5")
                              .arg(QLatin1String(option.storedKey), QDir::toNativeSeparators(path),
@@ -88,7 +87,8 @@ QString WriteStoredOptions(const QString& path, std::span<const OptionEntry> tab
                            const std::vector<int>& values) {
   const QString folder = QFileInfo(path).absolutePath();
   if (!QDir().mkpath(folder)) {
-    return Translated("the folder %1 cannot be made").arg(QDir::toNativeSeparators(folder));
+    return QCoreApplication::translate("StoredOptions", "the folder %1 cannot be made")
+        .arg(QDir::toNativeSeparators(folder));
   }
   QString text = QStringLiteral("[%1]\n").arg(QLatin1String(kGroup));
   for (std::size_t i = 0; i < table.size(); ++i) {

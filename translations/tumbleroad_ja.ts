@@ -222,7 +222,7 @@ Try '%1 --help' for more information.
     </message>
     <message>
       <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
-      <translation>--%2 の値 &apos;%1&apos; は不正です：%3 を指定してください。</translation>
+      <translation>--%2 の値 &apos;%1&apos; は不正です：%3を指定してください。</translation>
     </message>
     <message>
       <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>

@@ -26,22 +26,22 @@ struct OptionEntry {
   // The Options menu's item: a dialog's command, a submenu of radio items
   // (item i stands for the value nMinimum + i) or a toggle (checked is 1).
   MenuItem menu;
-  bool bSeparatorBefore;
-  OptionText text;
-  int nMinimum;
-  int nMaximum;
-  int nDefault;
-  std::span<const char* const> words;
+  bool bSeparatorBefore = false;
+  OptionText text = OptionText::kNumber;
+  int nMinimum = 0;
+  int nMaximum = 0;
+  int nDefault = 0;
+  std::span<const char* const> words = {};
   // Choosing it waits until the computer has yielded; otherwise it acts at
   // once and the computer plays on.
-  bool bWaitsForYield;
+  bool bWaitsForYield = true;
   // Named --name=VALUE on the command line, with a line of --help; none when null.
-  const char* commandLineName;
-  const char* commandLineHelp;
+  const char* commandLineName = nullptr;
+  const char* commandLineHelp = nullptr;
   // Its key in the stored settings; not stored when null.
-  const char* storedKey;
-  int (*get)();
-  void (*set)(int);
+  const char* storedKey = nullptr;
+  int (*get)() = nullptr;
+  void (*set)(int) = nullptr;
 };
 
 // The game's options, in the Options menu's order.

@@ -140,21 +140,22 @@ TEST(HintTest, MarksThePairThenSaysRollOrStop) {
   EXPECT_EQ(hint.die[0], 2);
   EXPECT_EQ(hint.die[1], 3);
 
-  // Both pairs played, the 7 on its top: stopping wins.
+  // Both pairs played, the 7 on its top: stopping wins. With 2, 7 and 12
+  // closed a throw busts when every pairing sums to those alone: 1111, 6666,
+  // the 6 orders of 1166 and the 4 each of 1116 and 1666, 16 of 1296.
   ASSERT_TRUE(g_WhitePegs.Advance(7));
   SetDice(0, 0, 0, 0);
   hint = HintForSeatToMove();
   EXPECT_EQ(hint.kind, Hint::Kind::kStop);
-  EXPECT_NEAR(hint.bustChance, PlannerForSeatToMove().BustChance(PegStateOf(g_WhitePegs)), 1e-12);
-  EXPECT_GT(hint.bustChance, 0);
+  EXPECT_NEAR(hint.bustChance, 16.0 / 1296, 1e-12);
 
-  // Only the 7 played, with no win at stake: a roll, with a slot free and
-  // almost no chance to bust.
+  // Only the 7 played, with no win at stake: a roll, with a slot free; only
+  // 6666 (12 and 12, claimed) busts.
   g_nProgress[0][2] = 0;
   g_WhitePegs.m_nHeight[0] = 12;
   hint = HintForSeatToMove();
   EXPECT_EQ(hint.kind, Hint::Kind::kRoll);
-  EXPECT_LT(hint.bustChance, 0.1);
+  EXPECT_NEAR(hint.bustChance, 1.0 / 1296, 1e-12);
 
   // No advice for a computer's throw.
   g_nPlayerType[0] = kComputerSeat;

@@ -110,7 +110,7 @@ TEST(Layout, HolesNeitherOverlapNorTouchTheDiceButtonsOrBanner) {
   }
 }
 
-TEST(Layout, PipSlotsAndButtonAreasFollowTheirPlaces) {
+TEST(Layout, PipSlotsFollowTheirDie) {
   const CPoint offsets[7] = {{8, 8}, {8, 28}, {9, 49}, {28, 28}, {48, 8}, {48, 28}, {48, 49}};
   for (int d = 0; d < 4; ++d) {
     for (int k = 0; k < 7; ++k) {
@@ -118,55 +118,60 @@ TEST(Layout, PipSlotsAndButtonAreasFollowTheirPlaces) {
       EXPECT_EQ(g_ptPip[k][d].y - g_ptDie[d].y, offsets[k].y) << d << " " << k;
     }
   }
-  for (const auto& [area, place] :
-       {std::pair{kStopArea, kStopButtonPlace}, std::pair{kRollArea, kRollButtonPlace}}) {
-    EXPECT_EQ(area.left, place.x);
-    EXPECT_EQ(area.top, place.y);
-    EXPECT_EQ(area.right - area.left + 1, kButtonWidth);
-    EXPECT_EQ(area.bottom - area.top + 1, kButtonHeight);
-  }
 }
 
-TEST(Layout, EachDieTakesClicksExactlyWhereThePainterDrawsIt) {
+TEST(Layout, EachDieAndButtonTakesClicksWhereThePainterPutsIt) {
   ResetGameState();
   DisplaylessMainWindow window;
-  // The main window with one die black (picked) and the others white.
-  const auto paintedWithBlackDie = [&window](int black) {
+  // The main window with one die black (picked) and the others white, and
+  // the buttons blank or live.
+  const auto painted = [&window](int black, int live) {
     for (int d = 0; d < 4; ++d) {
       g_Dice[d].m_nValue = 5;
       g_Dice[d].m_bSelected = d == black ? 1 : 0;
       g_Dice[d].m_bRedraw = 1;
     }
+    g_bPairPlayed = live;
     RepaintNow();
     return window.Surface().copy();
   };
-  const QImage allWhite = paintedWithBlackDie(-1);
-  std::vector<QRect> dieAreas;
-  for (int d = 0; d < 4; ++d) {
-    const QImage shown = paintedWithBlackDie(d);
-    // The pixels that changed, in board points: the view starts at (2, 2).
-    QRect changed;
-    for (int y = 0; y < shown.height(); ++y) {
-      for (int x = 0; x < shown.width(); ++x) {
-        if (shown.pixel(x, y) != allWhite.pixel(x, y)) {
-          changed |= QRect(x - 2, y - 2, 1, 1);
+  // The pixels that differ between two paintings within a part of the main
+  // window's client area, in board points: the view starts at (2, 2).
+  const auto changed = [](const QImage& a, const QImage& b, const QRect& part) {
+    QRect pixels;
+    for (int y = part.top(); y <= part.bottom(); ++y) {
+      for (int x = part.left(); x <= part.right(); ++x) {
+        if (a.pixel(x + 2, y + 2) != b.pixel(x + 2, y + 2)) {
+          pixels |= QRect(x, y, 1, 1);
         }
       }
     }
-    const CArea area = DieArea(d);
+    return pixels;
+  };
+  const QRect board(0, 0, 480, 480);
+  const QImage allWhite = painted(-1, 0);
+  std::vector<QRect> areas;
+  for (int d = 0; d < 4; ++d) {
+    areas.push_back(changed(allWhite, painted(d, 0), QRect(-2, -2, 484, 484)));
+  }
+  // The buttons turn live, Stop on the board's left half, Roll on its right.
+  // RepaintNow puts their pictures at their places in the main window's
+  // client area as they stand: 2 pixels up and left of where they take clicks.
+  const QImage live = painted(-1, 1);
+  areas.push_back(changed(allWhite, live, QRect(0, 0, 240, 480)).translated(2, 2));
+  areas.push_back(changed(allWhite, live, QRect(240, 0, 240, 480)).translated(2, 2));
+  const CArea clickAreas[6] = {DieArea(0), DieArea(1), DieArea(2),
+                               DieArea(3), kStopArea,  kRollArea};
+  for (std::size_t i = 0; i < areas.size(); ++i) {
+    const CArea& area = clickAreas[i];
     const QRect clicks(QPoint(area.left, area.top), QPoint(area.right, area.bottom));
-    EXPECT_EQ(Corners(clicks), Corners(changed)) << "die " << d;
-    EXPECT_TRUE(QRect(0, 0, 480, 480).contains(clicks)) << "die " << d;
-    dieAreas.push_back(clicks);
+    EXPECT_EQ(Corners(clicks), Corners(areas[i])) << "die or button " << i;
+    EXPECT_TRUE(board.contains(clicks)) << "die or button " << i;
   }
   // No point lies on two dice, or on a die and a button.
-  std::vector<QRect> others = dieAreas;
-  for (const CArea& button : {kStopArea, kRollArea}) {
-    others.emplace_back(QPoint(button.left, button.top), QPoint(button.right, button.bottom));
-  }
-  for (std::size_t d = 0; d < dieAreas.size(); ++d) {
-    for (std::size_t other = 0; other < others.size(); ++other) {
-      EXPECT_TRUE(other == d || !dieAreas[d].intersects(others[other])) << d << " " << other;
+  for (std::size_t a = 0; a < areas.size(); ++a) {
+    for (std::size_t b = a + 1; b < areas.size(); ++b) {
+      EXPECT_FALSE(areas[a].intersects(areas[b])) << a << " " << b;
     }
   }
 }

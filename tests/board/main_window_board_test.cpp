@@ -46,33 +46,37 @@ TEST(BoardDisplay, PutsEachButtonPictureAtItsPlaceAtOnce) {
   EXPECT_TRUE(shows(kStopLivePicture, kStopButtonPlace));
 }
 
-// Every pixel of a die's or a button's picture is on it, and none beyond; the
-// points the tests press at lie on what they name.
+// What lies under a board point: the first and last pixels of each die and
+// button as the view draws the board, measured on its pictures, and the
+// pixels just beyond; the points the tests press at lie on what they name.
 TEST(BoardDisplay, FindsTheDieOrButtonUnderAPoint) {
   const CBoardDisplay& board = *BoardDisplay();
-  for (int die = 0; die < 4; ++die) {
-    const CArea area = DieArea(die);
-    EXPECT_EQ(board.DieAt(DiePoint(die)), die);
-    EXPECT_EQ(board.DieAt({area.left, area.top}), die);
-    EXPECT_EQ(board.DieAt({area.right, area.bottom}), die);
-    EXPECT_EQ(board.DieAt({area.left - 1, area.top}), -1) << die;
-    EXPECT_EQ(board.DieAt({area.right, area.bottom + 1}), -1) << die;
-    EXPECT_EQ(board.ButtonAt(DiePoint(die)), BoardButton::kNone);
-  }
   const struct {
-    CArea area;
-    CPoint testPoint;
+    CPoint first, last;
+    int die;
     BoardButton button;
-  } buttons[2] = {{kStopArea, kStopPoint, BoardButton::kStop},
-                  {kRollArea, kRollPoint, BoardButton::kRoll}};
-  for (const auto& b : buttons) {
-    EXPECT_EQ(board.ButtonAt(b.testPoint), b.button);
-    EXPECT_EQ(board.ButtonAt({b.area.left, b.area.top}), b.button);
-    EXPECT_EQ(board.ButtonAt({b.area.right, b.area.bottom}), b.button);
-    EXPECT_EQ(board.ButtonAt({b.area.right + 1, b.area.bottom}), BoardButton::kNone);
-    EXPECT_EQ(board.ButtonAt({b.area.left, b.area.top - 1}), BoardButton::kNone);
-    EXPECT_EQ(board.DieAt(b.testPoint), -1);
+  } places[] = {{{2, 2}, {71, 72}, 0, BoardButton::kNone},
+                {{407, 3}, {476, 73}, 1, BoardButton::kNone},
+                {{3, 405}, {72, 475}, 2, BoardButton::kNone},
+                {{406, 405}, {475, 475}, 3, BoardButton::kNone},
+                {{6, 212}, {29, 264}, -1, BoardButton::kStop},
+                {{449, 212}, {472, 264}, -1, BoardButton::kRoll}};
+  for (const auto& [first, last, die, button] : places) {
+    for (const CPoint on : {first, last, CPoint{last.x, first.y}, CPoint{first.x, last.y}}) {
+      EXPECT_EQ(board.DieAt(on), die) << on.x << ", " << on.y;
+      EXPECT_EQ(board.ButtonAt(on), button) << on.x << ", " << on.y;
+    }
+    for (const CPoint off : {CPoint{first.x - 1, first.y}, CPoint{first.x, first.y - 1},
+                             CPoint{last.x + 1, last.y}, CPoint{last.x, last.y + 1}}) {
+      EXPECT_EQ(board.DieAt(off), -1) << off.x << ", " << off.y;
+      EXPECT_EQ(board.ButtonAt(off), BoardButton::kNone) << off.x << ", " << off.y;
+    }
   }
+  for (int die = 0; die < 4; ++die) {
+    EXPECT_EQ(board.DieAt(DiePoint(die)), die);
+  }
+  EXPECT_EQ(board.ButtonAt(kStopPoint), BoardButton::kStop);
+  EXPECT_EQ(board.ButtonAt(kRollPoint), BoardButton::kRoll);
   EXPECT_EQ(board.DieAt(kBoardPoint), -1);
   EXPECT_EQ(board.ButtonAt(kBoardPoint), BoardButton::kNone);
 }

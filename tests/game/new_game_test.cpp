@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "game/dice.h"
@@ -9,6 +10,7 @@
 #include "platform/random_source.h"
 #include "support/board_stand_in.h"
 #include "support/dice_control.h"
+#include "support/game_invariants.h"
 #include "support/game_snapshot.h"
 
 namespace {
@@ -101,15 +103,39 @@ TEST_F(NewGameTest, StartUpThrowsSeatZerosFirstRollFromTheSeed) {
   }
 }
 
-TEST(Claims, ColumnsAreClaimedAtTheirTopCell) {
+// Claims worked out by hand from the board: a column is claimed on its top
+// cell, the 3rd in columns 2 and 12, two more a column inwards, the 13th in 7.
+// The invariants' own counts are held to the same figures.
+TEST(Claims, ColumnsAreClaimedAtTheirTopCellAlone) {
+  const int kTopCell[13] = {0, 0, 3, 5, 7, 9, 11, 13, 11, 9, 7, 5, 3};
+  for (int column = 2; column <= 12; ++column) {
+    for (int seat = 0; seat < 4; ++seat) {
+      SCOPED_TRACE(testing::Message() << "seat " << seat << ", column " << column);
+      ResetGameState();
+      g_nProgress[seat][column] = kTopCell[column] - 1;
+      EXPECT_FALSE(HasClaimed(seat, column));
+      EXPECT_EQ(ClaimedCount(seat), 0);
+      g_nProgress[seat][column] = kTopCell[column];
+      EXPECT_TRUE(HasClaimed(seat, column));
+      EXPECT_EQ(ClaimedCount(seat), 1);
+      EXPECT_EQ(ColumnsClaimedBy(seat), 1);
+      EXPECT_EQ(ColumnsOpen(), 10);
+    }
+  }
+  // Seat 1 holds 2 and 12, seat 3 holds 4, 7 and 10, seat 0 is a cell short of 6's top.
   ResetGameState();
-  g_nProgress[0][7] = 13;
-  g_nProgress[0][2] = 3;
-  g_nProgress[0][12] = 2;
-  EXPECT_TRUE(HasClaimed(0, 7));
-  EXPECT_TRUE(HasClaimed(0, 2));
-  EXPECT_FALSE(HasClaimed(0, 12));
-  EXPECT_EQ(ClaimedCount(0), 2);
-  g_nProgress[0][12] = 3;
-  EXPECT_EQ(ClaimedCount(0), 3);
+  for (const auto& [seat, column] : {std::pair{1, 2}, {1, 12}, {3, 4}, {3, 7}, {3, 10}}) {
+    g_nProgress[seat][column] = kTopCell[column];
+  }
+  g_nProgress[0][6] = 10;
+  const int kClaims[4] = {0, 2, 0, 3};
+  for (int seat = 0; seat < 4; ++seat) {
+    EXPECT_EQ(ClaimedCount(seat), kClaims[seat]) << seat;
+    EXPECT_EQ(ColumnsClaimedBy(seat), kClaims[seat]) << seat;
+  }
+  EXPECT_EQ(ColumnsOpen(), 6);
+  for (const auto& [toWin, seat] : {std::pair{2, 1}, {3, 3}, {4, -1}}) {
+    g_nColumnsToWin = toWin;
+    EXPECT_EQ(FirstSeatWithColumnsToWin(), seat) << toWin;
+  }
 }

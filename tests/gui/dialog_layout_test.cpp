@@ -1,8 +1,8 @@
 // Every dialog as its template lays it out: the window is checked against
 // the template the program reads (controls in creation order with their ids,
-// kinds, texts and pixel places, the default button, the Tab order), against
-// the texts a person reads in it, and for texts that fit their controls in the
-// dialog font.
+// kinds and texts, the default button, the Tab order), against pixel places
+// worked out by hand, against the texts a person reads in it, and for texts
+// that fit their controls in the dialog font.
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
@@ -40,6 +40,13 @@ struct DialogUnderTest {
   // with a text.
   const char* caption;
   std::vector<Label> labels;
+  // The window's size and each control's place, in creation order, in pixels
+  // worked out by hand from the template: DejaVu Sans at 8 points averages
+  // 7 × 13 pixels a character, so a unit is 7/4 of a pixel across and 13/8
+  // down, rounded (About's OK at 178, 7, 32 × 14 units: 311.5, 11.375,
+  // 56 × 22.75 pixels, so 312, 11, 56 × 23); the icon keeps its own 32 × 32.
+  QSize size;
+  std::vector<QRect> pixels;
 };
 
 // The seats of the Select Players dialogs: a group box, Human and Computer.
@@ -70,7 +77,10 @@ std::vector<DialogUnderTest> AllDialogs() {
        IDD_ABOUTBOX,
        [] { return std::make_unique<CAboutDlg>(); },
        "About Tumbleroad",
-       {{IDC_STATIC, AboutTitle()}, {IDC_STATIC, "Licence: GPL-3.0-or-later"}, {IDOK, "OK"}}},
+       {{IDC_STATIC, AboutTitle()}, {IDC_STATIC, "Licence: GPL-3.0-or-later"}, {IDOK, "OK"}},
+       QSize(380, 89),
+       {QRect(68, 23, 208, 13), QRect(68, 47, 208, 13), QRect(312, 11, 56, 23),
+        QRect(12, 24, 32, 32)}},
       {"NumberOfColumns",
        IDD_COLUMNS,
        [] { return std::make_unique<CColumnChoice>(); },
@@ -79,7 +89,10 @@ std::vector<DialogUnderTest> AllDialogs() {
         {IDCANCEL, "Cancel"},
         {IDC_TWO_COLUMNS, "Two Columns"},
         {IDC_THREE_COLUMNS, "Three Columns"},
-        {IDC_FOUR_COLUMNS, "Four Columns"}}},
+        {IDC_FOUR_COLUMNS, "Four Columns"}},
+       QSize(310, 128),
+       {QRect(210, 11, 88, 23), QRect(210, 93, 88, 23), QRect(12, 11, 166, 16),
+        QRect(12, 52, 179, 20), QRect(12, 96, 124, 20)}},
       {"NumberOfPlayers",
        IDD_NUM_PLAYERS,
        [] { return std::make_unique<CNumPlayers>(); },
@@ -88,13 +101,40 @@ std::vector<DialogUnderTest> AllDialogs() {
         {IDCANCEL, "Cancel"},
         {IDC_TWO_PLAYERS, "2 Players"},
         {IDC_THREE_PLAYERS, "3 Players"},
-        {IDC_FOUR_PLAYERS, "4 Players"}}},
-      {"TwoPlayers", IDD_TWO_PLAYERS, [] { return std::make_unique<CTwoPlayersDlg>(); },
-       "Select Players", Seats(2)},
-      {"ThreePlayers", IDD_THREE_PLAYERS, [] { return std::make_unique<CThreePlayersDlg>(); },
-       "Select Players", Seats(3)},
-      {"FourPlayers", IDD_FOUR_PLAYERS, [] { return std::make_unique<CFourPlayersDlg>(); },
-       "Select Players", Seats(4)},
+        {IDC_FOUR_PLAYERS, "4 Players"}},
+       QSize(242, 124),
+       {QRect(142, 11, 88, 23), QRect(142, 39, 88, 23), QRect(12, 11, 89, 18),
+        QRect(12, 55, 81, 15), QRect(12, 99, 81, 13)}},
+      {"TwoPlayers",
+       IDD_TWO_PLAYERS,
+       [] { return std::make_unique<CTwoPlayersDlg>(); },
+       "Select Players",
+       Seats(2),
+       QSize(326, 154),
+       {QRect(226, 11, 88, 23), QRect(226, 39, 88, 23), QRect(25, 33, 72, 20),
+        QRect(12, 11, 203, 54), QRect(114, 31, 88, 24), QRect(28, 89, 72, 20),
+        QRect(12, 70, 203, 54), QRect(112, 88, 88, 24)}},
+      {"ThreePlayers",
+       IDD_THREE_PLAYERS,
+       [] { return std::make_unique<CThreePlayersDlg>(); },
+       "Select Players",
+       Seats(3),
+       QSize(326, 206),
+       {QRect(226, 11, 88, 23), QRect(226, 39, 88, 23), QRect(25, 33, 72, 20),
+        QRect(12, 11, 203, 54), QRect(114, 31, 88, 24), QRect(28, 89, 72, 20),
+        QRect(12, 70, 203, 54), QRect(112, 88, 88, 24), QRect(28, 148, 72, 20),
+        QRect(12, 127, 203, 54), QRect(114, 145, 88, 24)}},
+      {"FourPlayers",
+       IDD_FOUR_PLAYERS,
+       [] { return std::make_unique<CFourPlayersDlg>(); },
+       "Select Players",
+       Seats(4),
+       QSize(326, 268),
+       {QRect(226, 11, 88, 23), QRect(226, 39, 88, 23), QRect(25, 33, 72, 20),
+        QRect(12, 11, 203, 54), QRect(114, 31, 88, 24), QRect(28, 89, 72, 20),
+        QRect(12, 70, 203, 54), QRect(112, 88, 88, 24), QRect(26, 150, 72, 20),
+        QRect(12, 130, 203, 54), QRect(110, 146, 88, 24), QRect(26, 213, 72, 20),
+        QRect(12, 193, 203, 54), QRect(110, 210, 88, 24)}},
   };
 }
 
@@ -165,14 +205,15 @@ TEST_P(DialogLayout, MatchesItsTemplate) {
   ASSERT_TRUE(layout.has_value());
   std::unique_ptr<CDialog> dlg = GetParam().make();
   RunModal(*dlg, [&layout](QDialog& window) {
+    const DialogUnderTest& dialog = GetParam();
     EXPECT_EQ(window.windowTitle(), layout->caption);
     EXPECT_EQ(QFontInfo(window.font()).family(), layout->fontFace);
     EXPECT_EQ(window.font().pointSize(), layout->nPointSize);
-    const DialogBaseUnits base = GetDialogBaseUnits(window.font());
-    EXPECT_EQ(window.size(), MapDialogRect(QRect(QPoint(), layout->size), base).size());
+    EXPECT_EQ(window.size(), dialog.size);
 
     const std::vector<QWidget*> controls = ControlsInCreationOrder(window);
     ASSERT_EQ(controls.size(), layout->controls.size());
+    ASSERT_EQ(controls.size(), dialog.pixels.size());
     std::vector<int> tabStops;
     for (std::size_t i = 0; i < controls.size(); ++i) {
       const DialogControlTemplate& want = layout->controls[i];
@@ -180,13 +221,10 @@ TEST_P(DialogLayout, MatchesItsTemplate) {
       SCOPED_TRACE(testing::Message() << "control " << i << " (" << want.text.toStdString() << ")");
       EXPECT_EQ(control->property("controlId").toInt(), want.nID);
       EXPECT_TRUE(HasKind(control, want.kind));
-      if (want.kind == DialogControlKind::kIcon) {
-        // The icon's text names the icon; its place is a corner, its size the icon's own.
-        EXPECT_EQ(control->geometry(),
-                  QRect(MapDialogRect(want.rect, base).topLeft(), QSize(32, 32)));
-      } else {
+      EXPECT_EQ(control->geometry(), dialog.pixels[i]);
+      if (want.kind != DialogControlKind::kIcon) {
+        // The icon's text names the icon.
         EXPECT_EQ(TextOf(control), want.text);
-        EXPECT_EQ(control->geometry(), MapDialogRect(want.rect, base));
       }
       if (auto* push = qobject_cast<QPushButton*>(control)) {
         EXPECT_EQ(push->isDefault(), (want.flags & kDefaultButton) != 0);

@@ -15,23 +15,16 @@ namespace {
 // that acts at once during play, and a toggle that waits for the computer.
 int g_nScale = 1;
 int g_nToggle = 0;
-constexpr MenuItem kScaleItems[] = {
-    {"&1", 901, {}, true}, {"&2", 902, {}, true}, {"&3", 903, {}, true}};
+// clang-format off
+constexpr MenuItem kScaleItems[] = {{"&1", 901, {}, true}, {"&2", 902, {}, true}, {"&3", 903, {}, true}};
 const OptionEntry kTable[] = {
-    {.menu = {"S&cale", 0, kScaleItems},
-     .nMinimum = 1,
-     .nMaximum = 3,
-     .nDefault = 1,
-     .bWaitsForYield = false,
-     .storedKey = "scale",
-     .get = [] { return g_nScale; },
+    {.menu = {"S&cale", 0, kScaleItems}, .nMinimum = 1, .nMaximum = 3, .nDefault = 1,
+     .bWaitsForYield = false, .storedKey = "scale", .get = [] { return g_nScale; },
      .set = [](int n) { g_nScale = n; }},
-    {.menu = {.text = "&Toggle", .nID = 910, .bToggle = true},
-     .bSeparatorBefore = true,
-     .nMaximum = 1,
-     .get = [] { return g_nToggle; },
-     .set = [](int n) { g_nToggle = n; }},
+    {.menu = {.text = "&Toggle", .nID = 910, .bToggle = true}, .bSeparatorBefore = true,
+     .nMaximum = 1, .get = [] { return g_nToggle; }, .set = [](int n) { g_nToggle = n; }},
 };
+// clang-format on
 
 TEST(OptionsTable, ANewEntryIsAMenuItemCheckedAndYieldingAsDeclared) {
   const std::vector<MenuItem> items = OptionMenuItems(kTable);

@@ -64,7 +64,7 @@ QString ReadGameOptions(const QCommandLineParser& parser, OptionValues& values) 
   return {};
 }
 
-// The last seat the computer is given must be in the game.
+// Every seat given to the computer must be in the game.
 QString SeatsOutsideGame(const OptionValues& values, std::optional<int> nPlayersWithout) {
   const std::span<const OptionEntry> table = GameOptions();
   const std::size_t computer = PlaceOf(table, "computer");
@@ -73,7 +73,7 @@ QString SeatsOutsideGame(const OptionValues& values, std::optional<int> nPlayers
     return {};
   }
   const int inGame = values[players].value_or(nPlayersWithout.value_or(table[players].nDefault));
-  for (int seat = inGame; seat < 4; ++seat) {
+  for (int seat = inGame; (1 << seat) <= table[computer].nMaximum; ++seat) {
     if ((*values[computer] & (1 << seat)) != 0) {
       return QCoreApplication::translate(
                  "CommandLine",

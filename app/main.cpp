@@ -13,6 +13,7 @@
 
 #include "app/command_line.h"
 #include "app/startup_report.h"
+#include "app/stored_options.h"
 #include "app/ui_language.h"
 #include "app/varnel_app.h"
 #include "app/window_system_failure.h"
@@ -124,7 +125,11 @@ int main(int argc, char** argv) {
   // --help, --version and mistakes are answered before any window exists, so
   // they work without a display.
   g_arguments = Arguments(argc, argv);
-  const CCommandLineInfo info = ParseCommandLine(g_arguments);
+  // Seats given to the computer are checked against the number of players
+  // the first game will have, which may be a remembered one.
+  const std::optional<int> nPlayersWithout =
+      StoredValue(StoredOptionsPath(), GameOptions(), "players");
+  const CCommandLineInfo info = ParseCommandLine(g_arguments, nPlayersWithout);
   const QString program = QStringLiteral("tumbleroad");
   if (info.m_nShellCommand == CCommandLineInfo::ShowHelp ||
       info.m_nShellCommand == CCommandLineInfo::Invalid) {
@@ -136,7 +141,7 @@ int main(int argc, char** argv) {
     }
     PrintTo(stderr, QCoreApplication::translate("CommandLine",
                                                 "%1: %2\nTry '%1 --help' for more information.\n")
-                        .arg(program, ParseCommandLine(g_arguments).m_strError));
+                        .arg(program, ParseCommandLine(g_arguments, nPlayersWithout).m_strError));
     return 2;
   }
   switch (info.m_nShellCommand) {

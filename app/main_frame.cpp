@@ -1,10 +1,10 @@
 #include "app/main_frame.h"
 
-#include "ai/computer_pace.h"
-#include "ai/computer_strength.h"
 #include "app/board_keys.h"
 #include "app/computer_watch.h"
 #include "app/hint_words.h"
+#include "app/options_table.h"
+#include "app/remember_options.h"
 #include "app/status_line.h"
 #include "app/varnel_app.h"
 #include "app/varnel_view.h"
@@ -18,27 +18,9 @@
 namespace {
 
 constexpr CommandMapEntry<CMainFrame> kFrameCommands[] = {
-    {ID_FILE_NEW, &CMainFrame::OnFileNew},
-    {ID_HELP_FINDER, &CMainFrame::OnHelpTopics},
-    {ID_HELP, &CMainFrame::OnHelpTopics},
-    {ID_CONTEXT_HELP, &CMainFrame::OnHelpTopics},
-    {ID_DEFAULT_HELP, &CMainFrame::OnHelpTopics},
-    {ID_OPTIONS_SPEED_SLOW, &CMainFrame::OnSpeedSlow},
-    {ID_OPTIONS_SPEED_NORMAL, &CMainFrame::OnSpeedNormal},
-    {ID_OPTIONS_SPEED_FAST, &CMainFrame::OnSpeedFast},
-    {ID_OPTIONS_STRENGTH_CLASSIC, &CMainFrame::OnStrengthClassic},
-    {ID_OPTIONS_STRENGTH_STRONG, &CMainFrame::OnStrengthStrong},
-    {ID_GAME_HINT, &CMainFrame::OnGameHint},
-};
-
-// Each speed's command.
-constexpr struct {
-  UINT nID;
-  GameSpeed speed;
-} kSpeedCommands[] = {
-    {ID_OPTIONS_SPEED_SLOW, GameSpeed::kSlow},
-    {ID_OPTIONS_SPEED_NORMAL, GameSpeed::kNormal},
-    {ID_OPTIONS_SPEED_FAST, GameSpeed::kFast},
+    {ID_FILE_NEW, &CMainFrame::OnFileNew},        {ID_HELP_FINDER, &CMainFrame::OnHelpTopics},
+    {ID_HELP, &CMainFrame::OnHelpTopics},         {ID_CONTEXT_HELP, &CMainFrame::OnHelpTopics},
+    {ID_DEFAULT_HELP, &CMainFrame::OnHelpTopics}, {ID_GAME_HINT, &CMainFrame::OnGameHint},
 };
 
 }  // namespace
@@ -53,6 +35,13 @@ std::optional<QPoint> CMainFrame::WindowOrigin(QSize screen, QSize outer) const 
 }
 
 BOOL CMainFrame::OnCommand(UINT nID) {
+  const BOOL handled = RouteCommand(nID);
+  // Whatever the command changed, a dialog's options included, is remembered.
+  StoreChangedOptions();
+  return handled;
+}
+
+BOOL CMainFrame::RouteCommand(UINT nID) {
   DismissStatusMessage();
   if (auto* view = static_cast<CVarnelView*>(GetActiveView());
       view != nullptr && view->OnViewCommand(nID)) {
@@ -69,6 +58,10 @@ BOOL CMainFrame::OnCommand(UINT nID) {
 }
 
 BOOL CMainFrame::OnFrameCommand(UINT nID) {
+  if (const std::optional<OptionCommand> option = FindOptionCommand(GameOptions(), nID)) {
+    option->option->set(option->nValue);
+    return TRUE;
+  }
   return DispatchCommand<CMainFrame>(*this, kFrameCommands, nID);
 }
 
@@ -80,51 +73,16 @@ void CMainFrame::OnHelpTopics() {
   WinHelp(GetSafeHwnd(), QString::fromLatin1(kHelpFile), HELP_FINDER);
 }
 
-void CMainFrame::OnSpeedSlow() {
-  g_speed = GameSpeed::kSlow;
-}
-
-void CMainFrame::OnSpeedNormal() {
-  g_speed = GameSpeed::kNormal;
-}
-
-void CMainFrame::OnSpeedFast() {
-  g_speed = GameSpeed::kFast;
-}
-
-void CMainFrame::OnStrengthClassic() {
-  SetComputerStrength(ComputerStrength::kClassic);
-}
-
-void CMainFrame::OnStrengthStrong() {
-  SetComputerStrength(ComputerStrength::kStrong);
-}
-
 void CMainFrame::OnGameHint() {
   GiveHint();
 }
 
 bool CMainFrame::IsChecked(UINT nID) const {
-  if (nID == ID_OPTIONS_STRENGTH_CLASSIC || nID == ID_OPTIONS_STRENGTH_STRONG) {
-    const ComputerStrength chosen =
-        nID == ID_OPTIONS_STRENGTH_STRONG ? ComputerStrength::kStrong : ComputerStrength::kClassic;
-    return g_strength[0] == chosen;
-  }
-  for (const auto& command : kSpeedCommands) {
-    if (command.nID == nID) {
-      return command.speed == g_speed;
-    }
-  }
-  return false;
+  return IsOptionChecked(GameOptions(), nID);
 }
 
 bool CMainFrame::RunsDuringPlay(UINT nID) const {
-  for (const auto& command : kSpeedCommands) {
-    if (command.nID == nID) {
-      return true;
-    }
-  }
-  return false;
+  return OptionRunsDuringPlay(GameOptions(), nID);
 }
 
 void CMainFrame::OnYieldRequest() {

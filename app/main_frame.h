@@ -27,13 +27,6 @@ class CMainFrame : public CFrameWnd {
   void OnFileNew();
   // Help > Help Topics, F1 and the other help requests.
   void OnHelpTopics();
-  // Options > Speed: how long the computer's steps stay on the board.
-  void OnSpeedSlow();
-  void OnSpeedNormal();
-  void OnSpeedFast();
-  // Options > Computer Strength: how well every computer seat plays.
-  void OnStrengthClassic();
-  void OnStrengthStrong();
   // Game > Hint and H: the strong computer's advice for the person to move.
   void OnGameHint();
 
@@ -48,10 +41,13 @@ class CMainFrame : public CFrameWnd {
   void OnYieldRequest() override;
   // The computer that yielded for the command plays on after it.
   void OnDeferredCommand(UINT nID) override;
+  // The options table says which items are checked and which act at once
+  // while the computer plays.
   bool IsChecked(UINT nID) const override;
-  // The speed can change while the computer plays; it plays on at the new pace.
   bool RunsDuringPlay(UINT nID) const override;
 
  private:
+  BOOL RouteCommand(UINT nID);
+  // The frame's own commands, the options' radio and toggle items among them.
   BOOL OnFrameCommand(UINT nID);
 };

@@ -11,13 +11,16 @@
 #include "app/help_book.h"
 #include "app/main_frame.h"
 #include "app/main_menu.h"
+#include "app/remember_options.h"
 #include "app/startup_report.h"
 #include "app/status_line.h"
+#include "app/stored_options.h"
 #include "app/ui_language.h"
 #include "app/varnel_doc.h"
 #include "app/varnel_view.h"
 #include "board/main_window_board.h"
 #include "board/sprites.h"
+#include "game/computer_hand_over.h"
 #include "game/game_state.h"
 #include "platform/bitmap.h"
 #include "platform/ui/message_map.h"
@@ -50,6 +53,8 @@ CVarnelApp::~CVarnelApp() {
 
 BOOL CVarnelApp::InitInstance() {
   m_strStartupError.clear();
+  // The first game's options: the remembered ones, then the command line's.
+  StartWithOptions(m_cmdInfo.m_options, StoredOptionsPath());
   // The rules paint the board and hand the move to the computer through these.
   InstallMainWindowBoard();
   InstallComputerPlayer();
@@ -91,6 +96,11 @@ BOOL CVarnelApp::InitInstance() {
   throwTime.start();
   frame->HandleInput([seed] { PrepareFirstGame(seed); });
   ReportOpeningThrow(throwTime.nsecsElapsed() / 1e6);
+  // Options chosen before the first game can give seat 1 to the computer,
+  // which then plays at once, as after a new game.
+  if (!frame->IsClosed() && g_nPlayerType[0] == kComputerSeat) {
+    frame->HandleInput([] { HandOverToComputer(); });
+  }
   return frame->IsClosed() ? FALSE : TRUE;
 }
 

@@ -25,6 +25,7 @@ constexpr unsigned ID_OPTIONS_SPEED_FAST = 32782;
 constexpr unsigned ID_OPTIONS_STRENGTH_CLASSIC = 32783;
 constexpr unsigned ID_OPTIONS_STRENGTH_STRONG = 32784;
 constexpr unsigned ID_GAME_HINT = 32785;
+constexpr unsigned ID_OPTIONS_REMEMBER = 32786;
 constexpr unsigned ID_FILE_NEW = 57600;
 constexpr unsigned ID_APP_ABOUT = 57664;
 constexpr unsigned ID_APP_EXIT = 57665;

@@ -204,6 +204,54 @@ Try '%1 --help' for more information.
 „%1 --help“ liefert weitere Informationen.
 </translation>
     </message>
+    <message>
+      <source>columns to claim to win, 2 to 4 (3)</source>
+      <translation>Spalten zum Sieg, 2 bis 4 (3)</translation>
+    </message>
+    <message>
+      <source>players the computer plays: 2 or 2,3,4 (none)</source>
+      <translation>Spieler, die der Computer spielt: 2 oder 2,3,4 (keiner)</translation>
+    </message>
+    <message>
+      <source>number of players, 2 to 4 (2)</source>
+      <translation>Anzahl der Spieler, 2 bis 4 (2)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s pace: slow, normal or fast (normal)</source>
+      <translation>Tempo des Computers: slow, normal oder fast (normal)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s play: classic or strong (classic)</source>
+      <translation>Stärke des Computers: classic oder strong (classic)</translation>
+    </message>
+    <message>
+      <source>a whole number from %1 to %2</source>
+      <translation>eine ganze Zahl von %1 bis %2</translation>
+    </message>
+    <message>
+      <source>one of %1</source>
+      <translation>eines von: %1</translation>
+    </message>
+    <message>
+      <source>player numbers from 1 to %1, each at most once, separated by commas</source>
+      <translation>Spielernummern von 1 bis %1, jede höchstens einmal, durch Kommas getrennt</translation>
+    </message>
+    <message>
+      <source>--%1 may be given only once.</source>
+      <translation>--%1 darf nur einmal angegeben werden.</translation>
+    </message>
+    <message>
+      <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
+      <translation>ungültiger Wert „%1“ für --%2: geben Sie %3 an.</translation>
+    </message>
+    <message>
+      <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>
+      <translation>--computer nennt Spieler %1, aber das Spiel hat %2 Spieler: geben Sie Spielernummern von 1 bis %2 an oder mehr --players.</translation>
+    </message>
+    <message>
+      <source>The first game&apos;s options, as if chosen in the Options menu:</source>
+      <translation>Die Optionen des ersten Spiels, als wären sie im Menü „Optionen“ gewählt:</translation>
+    </message>
   </context>
   <context>
     <name>Dialog</name>
@@ -418,12 +466,43 @@ Try '%1 --help' for more information.
       <source>Computer S&amp;trength</source>
       <translation>S&amp;tärke des Computers</translation>
     </message>
+    <message>
+      <source>&amp;Remember Options</source>
+      <translation>Optionen &amp;merken</translation>
+    </message>
   </context>
   <context>
     <name>Startup</name>
     <message>
       <source>Tumbleroad cannot start: %1</source>
       <translation>Tumbleroad kann nicht starten: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>StoredOptions</name>
+    <message>
+      <source>cannot read the remembered options in %1 (%2); the game starts with the usual options</source>
+      <translation>die gemerkten Optionen in %1 sind nicht lesbar (%2); das Spiel beginnt mit den üblichen Optionen</translation>
+    </message>
+    <message>
+      <source>not a file of remembered options</source>
+      <translation>keine Datei gemerkter Optionen</translation>
+    </message>
+    <message>
+      <source>the remembered option %1 in %2 is &apos;%3&apos;, not %4; the game uses %5</source>
+      <translation>die gemerkte Option %1 in %2 ist „%3“, nicht %4; das Spiel nimmt %5</translation>
+    </message>
+    <message>
+      <source>the folder %1 cannot be made</source>
+      <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+    <message>
+      <source>The options cannot be remembered: %1 cannot be written (%2). The game goes on with them.</source>
+      <translation>Die Optionen können nicht gemerkt werden: %1 lässt sich nicht schreiben (%2). Das Spiel geht mit ihnen weiter.</translation>
+    </message>
+    <message>
+      <source>The remembered options cannot be forgotten: %1 cannot be deleted (%2).</source>
+      <translation>Die gemerkten Optionen lassen sich nicht vergessen: %1 kann nicht gelöscht werden (%2).</translation>
     </message>
   </context>
   <context>

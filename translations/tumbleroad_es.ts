@@ -204,6 +204,54 @@ Try '%1 --help' for more information.
 Pruebe «%1 --help» para más información.
 </translation>
     </message>
+    <message>
+      <source>columns to claim to win, 2 to 4 (3)</source>
+      <translation>columnas que conquistar para ganar, 2 a 4 (3)</translation>
+    </message>
+    <message>
+      <source>players the computer plays: 2 or 2,3,4 (none)</source>
+      <translation>jugadores que juega el ordenador: 2 o 2,3,4 (ninguno)</translation>
+    </message>
+    <message>
+      <source>number of players, 2 to 4 (2)</source>
+      <translation>número de jugadores, 2 a 4 (2)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s pace: slow, normal or fast (normal)</source>
+      <translation>velocidad del ordenador: slow, normal o fast (normal)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s play: classic or strong (classic)</source>
+      <translation>fuerza del ordenador: classic o strong (classic)</translation>
+    </message>
+    <message>
+      <source>a whole number from %1 to %2</source>
+      <translation>un número entero de %1 a %2</translation>
+    </message>
+    <message>
+      <source>one of %1</source>
+      <translation>uno de: %1</translation>
+    </message>
+    <message>
+      <source>player numbers from 1 to %1, each at most once, separated by commas</source>
+      <translation>números de jugador de 1 a %1, cada uno como mucho una vez, separados por comas</translation>
+    </message>
+    <message>
+      <source>--%1 may be given only once.</source>
+      <translation>--%1 solo se puede indicar una vez.</translation>
+    </message>
+    <message>
+      <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
+      <translation>valor «%1» no válido para --%2: indique %3.</translation>
+    </message>
+    <message>
+      <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>
+      <translation>--computer indica el jugador %1, pero la partida tiene %2 jugadores: indique números de jugador de 1 a %2, o más --players.</translation>
+    </message>
+    <message>
+      <source>The first game&apos;s options, as if chosen in the Options menu:</source>
+      <translation>Las opciones de la primera partida, como si se eligieran en el menú Opciones:</translation>
+    </message>
   </context>
   <context>
     <name>Dialog</name>
@@ -418,12 +466,43 @@ Pruebe «%1 --help» para más información.
       <source>Computer S&amp;trength</source>
       <translation>&amp;Fuerza del ordenador</translation>
     </message>
+    <message>
+      <source>&amp;Remember Options</source>
+      <translation>&amp;Recordar opciones</translation>
+    </message>
   </context>
   <context>
     <name>Startup</name>
     <message>
       <source>Tumbleroad cannot start: %1</source>
       <translation>Tumbleroad no puede iniciarse: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>StoredOptions</name>
+    <message>
+      <source>cannot read the remembered options in %1 (%2); the game starts with the usual options</source>
+      <translation>no se pueden leer las opciones recordadas en %1 (%2); el juego empieza con las opciones habituales</translation>
+    </message>
+    <message>
+      <source>not a file of remembered options</source>
+      <translation>no es un archivo de opciones recordadas</translation>
+    </message>
+    <message>
+      <source>the remembered option %1 in %2 is &apos;%3&apos;, not %4; the game uses %5</source>
+      <translation>la opción recordada %1 en %2 es «%3», no %4; el juego usa %5</translation>
+    </message>
+    <message>
+      <source>the folder %1 cannot be made</source>
+      <translation>no se puede crear la carpeta %1</translation>
+    </message>
+    <message>
+      <source>The options cannot be remembered: %1 cannot be written (%2). The game goes on with them.</source>
+      <translation>No se pueden recordar las opciones: no se puede escribir %1 (%2). El juego sigue con ellas.</translation>
+    </message>
+    <message>
+      <source>The remembered options cannot be forgotten: %1 cannot be deleted (%2).</source>
+      <translation>No se pueden olvidar las opciones recordadas: no se puede borrar %1 (%2).</translation>
     </message>
   </context>
   <context>

@@ -204,6 +204,54 @@ Try '%1 --help' for more information.
 Essayez « %1 --help » pour plus d’informations.
 </translation>
     </message>
+    <message>
+      <source>columns to claim to win, 2 to 4 (3)</source>
+      <translation>colonnes à conquérir pour gagner, 2 à 4 (3)</translation>
+    </message>
+    <message>
+      <source>players the computer plays: 2 or 2,3,4 (none)</source>
+      <translation>joueurs que joue l’ordinateur : 2 ou 2,3,4 (aucun)</translation>
+    </message>
+    <message>
+      <source>number of players, 2 to 4 (2)</source>
+      <translation>nombre de joueurs, 2 à 4 (2)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s pace: slow, normal or fast (normal)</source>
+      <translation>vitesse de l’ordinateur : slow, normal ou fast (normal)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s play: classic or strong (classic)</source>
+      <translation>force de l’ordinateur : classic ou strong (classic)</translation>
+    </message>
+    <message>
+      <source>a whole number from %1 to %2</source>
+      <translation>un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+      <source>one of %1</source>
+      <translation>l’un de : %1</translation>
+    </message>
+    <message>
+      <source>player numbers from 1 to %1, each at most once, separated by commas</source>
+      <translation>des numéros de joueur de 1 à %1, chacun au plus une fois, séparés par des virgules</translation>
+    </message>
+    <message>
+      <source>--%1 may be given only once.</source>
+      <translation>--%1 ne peut être donné qu’une fois.</translation>
+    </message>
+    <message>
+      <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
+      <translation>valeur « %1 » invalide pour --%2 : donnez %3.</translation>
+    </message>
+    <message>
+      <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>
+      <translation>--computer donne le joueur %1, mais la partie a %2 joueurs : donnez des numéros de joueur de 1 à %2, ou plus de --players.</translation>
+    </message>
+    <message>
+      <source>The first game&apos;s options, as if chosen in the Options menu:</source>
+      <translation>Les options de la première partie, comme choisies dans le menu Options :</translation>
+    </message>
   </context>
   <context>
     <name>Dialog</name>
@@ -418,12 +466,43 @@ Essayez « %1 --help » pour plus d’informations.
       <source>Computer S&amp;trength</source>
       <translation>&amp;Force de l’ordinateur</translation>
     </message>
+    <message>
+      <source>&amp;Remember Options</source>
+      <translation>&amp;Mémoriser les options</translation>
+    </message>
   </context>
   <context>
     <name>Startup</name>
     <message>
       <source>Tumbleroad cannot start: %1</source>
       <translation>Tumbleroad ne peut pas démarrer : %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>StoredOptions</name>
+    <message>
+      <source>cannot read the remembered options in %1 (%2); the game starts with the usual options</source>
+      <translation>impossible de lire les options mémorisées dans %1 (%2) ; la partie commence avec les options habituelles</translation>
+    </message>
+    <message>
+      <source>not a file of remembered options</source>
+      <translation>ce n’est pas un fichier d’options mémorisées</translation>
+    </message>
+    <message>
+      <source>the remembered option %1 in %2 is &apos;%3&apos;, not %4; the game uses %5</source>
+      <translation>l’option mémorisée %1 dans %2 vaut « %3 », pas %4 ; la partie prend %5</translation>
+    </message>
+    <message>
+      <source>the folder %1 cannot be made</source>
+      <translation>le dossier %1 ne peut pas être créé</translation>
+    </message>
+    <message>
+      <source>The options cannot be remembered: %1 cannot be written (%2). The game goes on with them.</source>
+      <translation>Les options ne peuvent pas être mémorisées : impossible d’écrire %1 (%2). La partie continue avec elles.</translation>
+    </message>
+    <message>
+      <source>The remembered options cannot be forgotten: %1 cannot be deleted (%2).</source>
+      <translation>Les options mémorisées ne peuvent pas être oubliées : impossible de supprimer %1 (%2).</translation>
     </message>
   </context>
   <context>

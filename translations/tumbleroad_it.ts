@@ -204,6 +204,54 @@ Try '%1 --help' for more information.
 Provare «%1 --help» per maggiori informazioni.
 </translation>
     </message>
+    <message>
+      <source>columns to claim to win, 2 to 4 (3)</source>
+      <translation>colonne da conquistare per vincere, da 2 a 4 (3)</translation>
+    </message>
+    <message>
+      <source>players the computer plays: 2 or 2,3,4 (none)</source>
+      <translation>giocatori mossi dal computer: 2 o 2,3,4 (nessuno)</translation>
+    </message>
+    <message>
+      <source>number of players, 2 to 4 (2)</source>
+      <translation>numero di giocatori, da 2 a 4 (2)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s pace: slow, normal or fast (normal)</source>
+      <translation>velocità del computer: slow, normal o fast (normal)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s play: classic or strong (classic)</source>
+      <translation>forza del computer: classic o strong (classic)</translation>
+    </message>
+    <message>
+      <source>a whole number from %1 to %2</source>
+      <translation>un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+      <source>one of %1</source>
+      <translation>uno tra: %1</translation>
+    </message>
+    <message>
+      <source>player numbers from 1 to %1, each at most once, separated by commas</source>
+      <translation>numeri di giocatore da 1 a %1, ognuno al più una volta, separati da virgole</translation>
+    </message>
+    <message>
+      <source>--%1 may be given only once.</source>
+      <translation>--%1 può essere indicato una sola volta.</translation>
+    </message>
+    <message>
+      <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
+      <translation>valore «%1» non valido per --%2: indicare %3.</translation>
+    </message>
+    <message>
+      <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>
+      <translation>--computer indica il giocatore %1, ma la partita ha %2 giocatori: indicare numeri di giocatore da 1 a %2, o più --players.</translation>
+    </message>
+    <message>
+      <source>The first game&apos;s options, as if chosen in the Options menu:</source>
+      <translation>Le opzioni della prima partita, come se scelte nel menu Opzioni:</translation>
+    </message>
   </context>
   <context>
     <name>Dialog</name>
@@ -418,12 +466,43 @@ Provare «%1 --help» per maggiori informazioni.
       <source>Computer S&amp;trength</source>
       <translation>Forza del &amp;computer</translation>
     </message>
+    <message>
+      <source>&amp;Remember Options</source>
+      <translation>&amp;Ricorda le opzioni</translation>
+    </message>
   </context>
   <context>
     <name>Startup</name>
     <message>
       <source>Tumbleroad cannot start: %1</source>
       <translation>Tumbleroad non può avviarsi: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>StoredOptions</name>
+    <message>
+      <source>cannot read the remembered options in %1 (%2); the game starts with the usual options</source>
+      <translation>impossibile leggere le opzioni ricordate in %1 (%2); il gioco parte con le opzioni consuete</translation>
+    </message>
+    <message>
+      <source>not a file of remembered options</source>
+      <translation>non è un file di opzioni ricordate</translation>
+    </message>
+    <message>
+      <source>the remembered option %1 in %2 is &apos;%3&apos;, not %4; the game uses %5</source>
+      <translation>l’opzione ricordata %1 in %2 è «%3», non %4; il gioco usa %5</translation>
+    </message>
+    <message>
+      <source>the folder %1 cannot be made</source>
+      <translation>impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+      <source>The options cannot be remembered: %1 cannot be written (%2). The game goes on with them.</source>
+      <translation>Le opzioni non possono essere ricordate: impossibile scrivere %1 (%2). Il gioco continua con esse.</translation>
+    </message>
+    <message>
+      <source>The remembered options cannot be forgotten: %1 cannot be deleted (%2).</source>
+      <translation>Le opzioni ricordate non possono essere dimenticate: impossibile eliminare %1 (%2).</translation>
     </message>
   </context>
   <context>

@@ -204,6 +204,54 @@ Try '%1 --help' for more information.
 詳しくは '%1 --help' を実行してください。
 </translation>
     </message>
+    <message>
+      <source>columns to claim to win, 2 to 4 (3)</source>
+      <translation>勝つために取る列の数、2〜4 (3)</translation>
+    </message>
+    <message>
+      <source>players the computer plays: 2 or 2,3,4 (none)</source>
+      <translation>コンピューターが受け持つプレイヤー: 2 や 2,3,4 (なし)</translation>
+    </message>
+    <message>
+      <source>number of players, 2 to 4 (2)</source>
+      <translation>プレイヤーの人数、2〜4 (2)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s pace: slow, normal or fast (normal)</source>
+      <translation>コンピューターの速さ: slow、normal、fast (normal)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s play: classic or strong (classic)</source>
+      <translation>コンピューターの強さ: classic か strong (classic)</translation>
+    </message>
+    <message>
+      <source>a whole number from %1 to %2</source>
+      <translation>%1 から %2 までの整数</translation>
+    </message>
+    <message>
+      <source>one of %1</source>
+      <translation>%1 のいずれか</translation>
+    </message>
+    <message>
+      <source>player numbers from 1 to %1, each at most once, separated by commas</source>
+      <translation>1 から %1 までのプレイヤー番号をそれぞれ一度まで、コンマで区切って</translation>
+    </message>
+    <message>
+      <source>--%1 may be given only once.</source>
+      <translation>--%1 は一度しか指定できません。</translation>
+    </message>
+    <message>
+      <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
+      <translation>--%2 の値 &apos;%1&apos; は不正です：%3を指定してください。</translation>
+    </message>
+    <message>
+      <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>
+      <translation>--computer がプレイヤー %1 を指定していますが、ゲームのプレイヤーは %2 人です：1 から %2 までの番号を指定するか、--players を増やしてください。</translation>
+    </message>
+    <message>
+      <source>The first game&apos;s options, as if chosen in the Options menu:</source>
+      <translation>最初のゲームのオプション（オプションメニューで選んだのと同じ）：</translation>
+    </message>
   </context>
   <context>
     <name>Dialog</name>
@@ -418,12 +466,43 @@ Try '%1 --help' for more information.
       <source>Computer S&amp;trength</source>
       <translation>コンピューターの強さ(&amp;T)</translation>
     </message>
+    <message>
+      <source>&amp;Remember Options</source>
+      <translation>オプションを記憶(&amp;R)</translation>
+    </message>
   </context>
   <context>
     <name>Startup</name>
     <message>
       <source>Tumbleroad cannot start: %1</source>
       <translation>Tumbleroad を起動できません：%1</translation>
+    </message>
+  </context>
+  <context>
+    <name>StoredOptions</name>
+    <message>
+      <source>cannot read the remembered options in %1 (%2); the game starts with the usual options</source>
+      <translation>%1 の記憶したオプションを読めません (%2)。いつものオプションで始めます</translation>
+    </message>
+    <message>
+      <source>not a file of remembered options</source>
+      <translation>記憶したオプションのファイルではありません</translation>
+    </message>
+    <message>
+      <source>the remembered option %1 in %2 is &apos;%3&apos;, not %4; the game uses %5</source>
+      <translation>%2 の記憶したオプション %1 は &apos;%3&apos; で、%4 ではありません。%5 を使います</translation>
+    </message>
+    <message>
+      <source>the folder %1 cannot be made</source>
+      <translation>フォルダー %1 を作れません</translation>
+    </message>
+    <message>
+      <source>The options cannot be remembered: %1 cannot be written (%2). The game goes on with them.</source>
+      <translation>オプションを記憶できません：%1 に書き込めません (%2)。ゲームはこのオプションで続きます。</translation>
+    </message>
+    <message>
+      <source>The remembered options cannot be forgotten: %1 cannot be deleted (%2).</source>
+      <translation>記憶したオプションを忘れられません：%1 を削除できません (%2)。</translation>
     </message>
   </context>
   <context>

@@ -204,6 +204,54 @@ Try '%1 --help' for more information.
 Probeer ‘%1 --help’ voor meer informatie.
 </translation>
     </message>
+    <message>
+      <source>columns to claim to win, 2 to 4 (3)</source>
+      <translation>kolommen om te winnen, 2 tot 4 (3)</translation>
+    </message>
+    <message>
+      <source>players the computer plays: 2 or 2,3,4 (none)</source>
+      <translation>spelers die de computer speelt: 2 of 2,3,4 (geen)</translation>
+    </message>
+    <message>
+      <source>number of players, 2 to 4 (2)</source>
+      <translation>aantal spelers, 2 tot 4 (2)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s pace: slow, normal or fast (normal)</source>
+      <translation>snelheid van de computer: slow, normal of fast (normal)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s play: classic or strong (classic)</source>
+      <translation>sterkte van de computer: classic of strong (classic)</translation>
+    </message>
+    <message>
+      <source>a whole number from %1 to %2</source>
+      <translation>een geheel getal van %1 tot %2</translation>
+    </message>
+    <message>
+      <source>one of %1</source>
+      <translation>een van: %1</translation>
+    </message>
+    <message>
+      <source>player numbers from 1 to %1, each at most once, separated by commas</source>
+      <translation>spelernummers van 1 tot %1, elk hoogstens één keer, gescheiden door komma’s</translation>
+    </message>
+    <message>
+      <source>--%1 may be given only once.</source>
+      <translation>--%1 mag maar één keer worden opgegeven.</translation>
+    </message>
+    <message>
+      <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
+      <translation>ongeldige waarde ‘%1’ voor --%2: geef %3.</translation>
+    </message>
+    <message>
+      <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>
+      <translation>--computer noemt speler %1, maar het spel heeft %2 spelers: geef spelernummers van 1 tot %2, of meer --players.</translation>
+    </message>
+    <message>
+      <source>The first game&apos;s options, as if chosen in the Options menu:</source>
+      <translation>De opties van het eerste spel, alsof gekozen in het menu Opties:</translation>
+    </message>
   </context>
   <context>
     <name>Dialog</name>
@@ -418,12 +466,43 @@ Probeer ‘%1 --help’ voor meer informatie.
       <source>Computer S&amp;trength</source>
       <translation>S&amp;terkte van de computer</translation>
     </message>
+    <message>
+      <source>&amp;Remember Options</source>
+      <translation>Opties &amp;onthouden</translation>
+    </message>
   </context>
   <context>
     <name>Startup</name>
     <message>
       <source>Tumbleroad cannot start: %1</source>
       <translation>Tumbleroad kan niet starten: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>StoredOptions</name>
+    <message>
+      <source>cannot read the remembered options in %1 (%2); the game starts with the usual options</source>
+      <translation>de onthouden opties in %1 zijn niet te lezen (%2); het spel begint met de gewone opties</translation>
+    </message>
+    <message>
+      <source>not a file of remembered options</source>
+      <translation>geen bestand met onthouden opties</translation>
+    </message>
+    <message>
+      <source>the remembered option %1 in %2 is &apos;%3&apos;, not %4; the game uses %5</source>
+      <translation>de onthouden optie %1 in %2 is ‘%3’, niet %4; het spel neemt %5</translation>
+    </message>
+    <message>
+      <source>the folder %1 cannot be made</source>
+      <translation>de map %1 kan niet worden gemaakt</translation>
+    </message>
+    <message>
+      <source>The options cannot be remembered: %1 cannot be written (%2). The game goes on with them.</source>
+      <translation>De opties kunnen niet worden onthouden: %1 kan niet worden geschreven (%2). Het spel gaat met ze verder.</translation>
+    </message>
+    <message>
+      <source>The remembered options cannot be forgotten: %1 cannot be deleted (%2).</source>
+      <translation>De onthouden opties kunnen niet worden vergeten: %1 kan niet worden verwijderd (%2).</translation>
     </message>
   </context>
   <context>

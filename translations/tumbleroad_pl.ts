@@ -204,6 +204,54 @@ Try '%1 --help' for more information.
 Polecenie „%1 --help” poda więcej informacji.
 </translation>
     </message>
+    <message>
+      <source>columns to claim to win, 2 to 4 (3)</source>
+      <translation>kolumny do zdobycia, by wygrać, 2 do 4 (3)</translation>
+    </message>
+    <message>
+      <source>players the computer plays: 2 or 2,3,4 (none)</source>
+      <translation>gracze prowadzeni przez komputer: 2 lub 2,3,4 (żaden)</translation>
+    </message>
+    <message>
+      <source>number of players, 2 to 4 (2)</source>
+      <translation>liczba graczy, 2 do 4 (2)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s pace: slow, normal or fast (normal)</source>
+      <translation>tempo komputera: slow, normal lub fast (normal)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s play: classic or strong (classic)</source>
+      <translation>siła komputera: classic lub strong (classic)</translation>
+    </message>
+    <message>
+      <source>a whole number from %1 to %2</source>
+      <translation>liczbę całkowitą od %1 do %2</translation>
+    </message>
+    <message>
+      <source>one of %1</source>
+      <translation>jedno z: %1</translation>
+    </message>
+    <message>
+      <source>player numbers from 1 to %1, each at most once, separated by commas</source>
+      <translation>numery graczy od 1 do %1, każdy najwyżej raz, oddzielone przecinkami</translation>
+    </message>
+    <message>
+      <source>--%1 may be given only once.</source>
+      <translation>--%1 można podać tylko raz.</translation>
+    </message>
+    <message>
+      <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
+      <translation>nieprawidłowa wartość „%1” dla --%2: podaj %3.</translation>
+    </message>
+    <message>
+      <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>
+      <translation>--computer podaje gracza %1, ale gra ma %2 graczy: podaj numery graczy od 1 do %2 albo więcej --players.</translation>
+    </message>
+    <message>
+      <source>The first game&apos;s options, as if chosen in the Options menu:</source>
+      <translation>Opcje pierwszej gry, jakby wybrane w menu Opcje:</translation>
+    </message>
   </context>
   <context>
     <name>Dialog</name>
@@ -418,12 +466,43 @@ Polecenie „%1 --help” poda więcej informacji.
       <source>Computer S&amp;trength</source>
       <translation>Siła &amp;komputera</translation>
     </message>
+    <message>
+      <source>&amp;Remember Options</source>
+      <translation>&amp;Zapamiętuj opcje</translation>
+    </message>
   </context>
   <context>
     <name>Startup</name>
     <message>
       <source>Tumbleroad cannot start: %1</source>
       <translation>Tumbleroad nie może się uruchomić: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>StoredOptions</name>
+    <message>
+      <source>cannot read the remembered options in %1 (%2); the game starts with the usual options</source>
+      <translation>nie można odczytać zapamiętanych opcji w %1 (%2); gra zaczyna się ze zwykłymi opcjami</translation>
+    </message>
+    <message>
+      <source>not a file of remembered options</source>
+      <translation>to nie jest plik zapamiętanych opcji</translation>
+    </message>
+    <message>
+      <source>the remembered option %1 in %2 is &apos;%3&apos;, not %4; the game uses %5</source>
+      <translation>zapamiętana opcja %1 w %2 to „%3”, a nie %4; gra używa %5</translation>
+    </message>
+    <message>
+      <source>the folder %1 cannot be made</source>
+      <translation>nie można utworzyć folderu %1</translation>
+    </message>
+    <message>
+      <source>The options cannot be remembered: %1 cannot be written (%2). The game goes on with them.</source>
+      <translation>Nie można zapamiętać opcji: nie można zapisać %1 (%2). Gra toczy się dalej z nimi.</translation>
+    </message>
+    <message>
+      <source>The remembered options cannot be forgotten: %1 cannot be deleted (%2).</source>
+      <translation>Nie można zapomnieć zapamiętanych opcji: nie można usunąć %1 (%2).</translation>
     </message>
   </context>
   <context>

@@ -204,6 +204,54 @@ Try '%1 --help' for more information.
 Tente “%1 --help” para mais informações.
 </translation>
     </message>
+    <message>
+      <source>columns to claim to win, 2 to 4 (3)</source>
+      <translation>colunas a conquistar para vencer, 2 a 4 (3)</translation>
+    </message>
+    <message>
+      <source>players the computer plays: 2 or 2,3,4 (none)</source>
+      <translation>jogadores que o computador joga: 2 ou 2,3,4 (nenhum)</translation>
+    </message>
+    <message>
+      <source>number of players, 2 to 4 (2)</source>
+      <translation>número de jogadores, 2 a 4 (2)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s pace: slow, normal or fast (normal)</source>
+      <translation>velocidade do computador: slow, normal ou fast (normal)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s play: classic or strong (classic)</source>
+      <translation>força do computador: classic ou strong (classic)</translation>
+    </message>
+    <message>
+      <source>a whole number from %1 to %2</source>
+      <translation>um número inteiro de %1 a %2</translation>
+    </message>
+    <message>
+      <source>one of %1</source>
+      <translation>um de: %1</translation>
+    </message>
+    <message>
+      <source>player numbers from 1 to %1, each at most once, separated by commas</source>
+      <translation>números de jogador de 1 a %1, cada um no máximo uma vez, separados por vírgulas</translation>
+    </message>
+    <message>
+      <source>--%1 may be given only once.</source>
+      <translation>--%1 só pode ser indicado uma vez.</translation>
+    </message>
+    <message>
+      <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
+      <translation>valor “%1” inválido para --%2: indique %3.</translation>
+    </message>
+    <message>
+      <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>
+      <translation>--computer indica o jogador %1, mas a partida tem %2 jogadores: indique números de jogador de 1 a %2, ou mais --players.</translation>
+    </message>
+    <message>
+      <source>The first game&apos;s options, as if chosen in the Options menu:</source>
+      <translation>As opções da primeira partida, como se escolhidas no menu Opções:</translation>
+    </message>
   </context>
   <context>
     <name>Dialog</name>
@@ -418,12 +466,43 @@ Tente “%1 --help” para mais informações.
       <source>Computer S&amp;trength</source>
       <translation>&amp;Força do computador</translation>
     </message>
+    <message>
+      <source>&amp;Remember Options</source>
+      <translation>&amp;Lembrar opções</translation>
+    </message>
   </context>
   <context>
     <name>Startup</name>
     <message>
       <source>Tumbleroad cannot start: %1</source>
       <translation>O Tumbleroad não pode iniciar: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>StoredOptions</name>
+    <message>
+      <source>cannot read the remembered options in %1 (%2); the game starts with the usual options</source>
+      <translation>não é possível ler as opções lembradas em %1 (%2); o jogo começa com as opções de sempre</translation>
+    </message>
+    <message>
+      <source>not a file of remembered options</source>
+      <translation>não é um arquivo de opções lembradas</translation>
+    </message>
+    <message>
+      <source>the remembered option %1 in %2 is &apos;%3&apos;, not %4; the game uses %5</source>
+      <translation>a opção lembrada %1 em %2 é “%3”, não %4; o jogo usa %5</translation>
+    </message>
+    <message>
+      <source>the folder %1 cannot be made</source>
+      <translation>não é possível criar a pasta %1</translation>
+    </message>
+    <message>
+      <source>The options cannot be remembered: %1 cannot be written (%2). The game goes on with them.</source>
+      <translation>As opções não podem ser lembradas: não é possível gravar %1 (%2). O jogo continua com elas.</translation>
+    </message>
+    <message>
+      <source>The remembered options cannot be forgotten: %1 cannot be deleted (%2).</source>
+      <translation>As opções lembradas não podem ser esquecidas: não é possível apagar %1 (%2).</translation>
     </message>
   </context>
   <context>

@@ -204,6 +204,54 @@ Try '%1 --help' for more information.
 Подробнее: «%1 --help».
 </translation>
     </message>
+    <message>
+      <source>columns to claim to win, 2 to 4 (3)</source>
+      <translation>колонок для победы, от 2 до 4 (3)</translation>
+    </message>
+    <message>
+      <source>players the computer plays: 2 or 2,3,4 (none)</source>
+      <translation>игроки за компьютер: 2 или 2,3,4 (нет)</translation>
+    </message>
+    <message>
+      <source>number of players, 2 to 4 (2)</source>
+      <translation>число игроков, от 2 до 4 (2)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s pace: slow, normal or fast (normal)</source>
+      <translation>скорость компьютера: slow, normal или fast (normal)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s play: classic or strong (classic)</source>
+      <translation>сила компьютера: classic или strong (classic)</translation>
+    </message>
+    <message>
+      <source>a whole number from %1 to %2</source>
+      <translation>целое число от %1 до %2</translation>
+    </message>
+    <message>
+      <source>one of %1</source>
+      <translation>одно из: %1</translation>
+    </message>
+    <message>
+      <source>player numbers from 1 to %1, each at most once, separated by commas</source>
+      <translation>номера игроков от 1 до %1, каждый не более одного раза, через запятую</translation>
+    </message>
+    <message>
+      <source>--%1 may be given only once.</source>
+      <translation>--%1 можно указать только один раз.</translation>
+    </message>
+    <message>
+      <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
+      <translation>неверное значение «%1» для --%2: укажите %3.</translation>
+    </message>
+    <message>
+      <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>
+      <translation>--computer называет игрока %1, но в игре %2 игрока: укажите номера игроков от 1 до %2 или больше --players.</translation>
+    </message>
+    <message>
+      <source>The first game&apos;s options, as if chosen in the Options menu:</source>
+      <translation>Параметры первой игры, как если бы они были выбраны в меню «Параметры»:</translation>
+    </message>
   </context>
   <context>
     <name>Dialog</name>
@@ -418,12 +466,43 @@ Try '%1 --help' for more information.
       <source>Computer S&amp;trength</source>
       <translation>Сила &amp;компьютера</translation>
     </message>
+    <message>
+      <source>&amp;Remember Options</source>
+      <translation>&amp;Запоминать параметры</translation>
+    </message>
   </context>
   <context>
     <name>Startup</name>
     <message>
       <source>Tumbleroad cannot start: %1</source>
       <translation>Tumbleroad не может запуститься: %1</translation>
+    </message>
+  </context>
+  <context>
+    <name>StoredOptions</name>
+    <message>
+      <source>cannot read the remembered options in %1 (%2); the game starts with the usual options</source>
+      <translation>не удаётся прочитать запомненные параметры в %1 (%2); игра начинается с обычными параметрами</translation>
+    </message>
+    <message>
+      <source>not a file of remembered options</source>
+      <translation>это не файл запомненных параметров</translation>
+    </message>
+    <message>
+      <source>the remembered option %1 in %2 is &apos;%3&apos;, not %4; the game uses %5</source>
+      <translation>запомненный параметр %1 в %2 равен «%3», а не %4; игра берёт %5</translation>
+    </message>
+    <message>
+      <source>the folder %1 cannot be made</source>
+      <translation>не удаётся создать папку %1</translation>
+    </message>
+    <message>
+      <source>The options cannot be remembered: %1 cannot be written (%2). The game goes on with them.</source>
+      <translation>Параметры нельзя запомнить: не удаётся записать %1 (%2). Игра продолжается с ними.</translation>
+    </message>
+    <message>
+      <source>The remembered options cannot be forgotten: %1 cannot be deleted (%2).</source>
+      <translation>Запомненные параметры нельзя забыть: не удаётся удалить %1 (%2).</translation>
     </message>
   </context>
   <context>

@@ -204,6 +204,54 @@ Try '%1 --help' for more information.
 请尝试“%1 --help”获取更多信息。
 </translation>
     </message>
+    <message>
+      <source>columns to claim to win, 2 to 4 (3)</source>
+      <translation>获胜需占领的列数，2 到 4 (3)</translation>
+    </message>
+    <message>
+      <source>players the computer plays: 2 or 2,3,4 (none)</source>
+      <translation>由电脑扮演的玩家：2 或 2,3,4 (无)</translation>
+    </message>
+    <message>
+      <source>number of players, 2 to 4 (2)</source>
+      <translation>玩家人数，2 到 4 (2)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s pace: slow, normal or fast (normal)</source>
+      <translation>电脑的速度：slow、normal 或 fast (normal)</translation>
+    </message>
+    <message>
+      <source>the computer&apos;s play: classic or strong (classic)</source>
+      <translation>电脑的强度：classic 或 strong (classic)</translation>
+    </message>
+    <message>
+      <source>a whole number from %1 to %2</source>
+      <translation>%1 到 %2 之间的整数</translation>
+    </message>
+    <message>
+      <source>one of %1</source>
+      <translation>%1 之一</translation>
+    </message>
+    <message>
+      <source>player numbers from 1 to %1, each at most once, separated by commas</source>
+      <translation>1 到 %1 的玩家编号，每个至多一次，以逗号分隔</translation>
+    </message>
+    <message>
+      <source>--%1 may be given only once.</source>
+      <translation>--%1 只能指定一次。</translation>
+    </message>
+    <message>
+      <source>invalid value &apos;%1&apos; for --%2: give %3.</source>
+      <translation>--%2 的值“%1”无效：请给出%3。</translation>
+    </message>
+    <message>
+      <source>--computer gives player %1, but the game has %2 players: give player numbers from 1 to %2, or more --players.</source>
+      <translation>--computer 给出了玩家 %1，但游戏只有 %2 名玩家：请给出 1 到 %2 的玩家编号，或增加 --players。</translation>
+    </message>
+    <message>
+      <source>The first game&apos;s options, as if chosen in the Options menu:</source>
+      <translation>第一局游戏的选项，如同在“选项”菜单中选择：</translation>
+    </message>
   </context>
   <context>
     <name>Dialog</name>
@@ -418,12 +466,43 @@ Try '%1 --help' for more information.
       <source>Computer S&amp;trength</source>
       <translation>电脑强度(&amp;T)</translation>
     </message>
+    <message>
+      <source>&amp;Remember Options</source>
+      <translation>记住选项(&amp;R)</translation>
+    </message>
   </context>
   <context>
     <name>Startup</name>
     <message>
       <source>Tumbleroad cannot start: %1</source>
       <translation>Tumbleroad 无法启动：%1</translation>
+    </message>
+  </context>
+  <context>
+    <name>StoredOptions</name>
+    <message>
+      <source>cannot read the remembered options in %1 (%2); the game starts with the usual options</source>
+      <translation>无法读取 %1 中记住的选项 (%2)；游戏以通常的选项开始</translation>
+    </message>
+    <message>
+      <source>not a file of remembered options</source>
+      <translation>不是记住选项的文件</translation>
+    </message>
+    <message>
+      <source>the remembered option %1 in %2 is &apos;%3&apos;, not %4; the game uses %5</source>
+      <translation>%2 中记住的选项 %1 为“%3”，不是%4；游戏使用 %5</translation>
+    </message>
+    <message>
+      <source>the folder %1 cannot be made</source>
+      <translation>无法创建文件夹 %1</translation>
+    </message>
+    <message>
+      <source>The options cannot be remembered: %1 cannot be written (%2). The game goes on with them.</source>
+      <translation>无法记住选项：无法写入 %1 (%2)。游戏按这些选项继续。</translation>
+    </message>
+    <message>
+      <source>The remembered options cannot be forgotten: %1 cannot be deleted (%2).</source>
+      <translation>无法忘记记住的选项：无法删除 %1 (%2)。</translation>
     </message>
   </context>
   <context>

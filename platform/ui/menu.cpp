@@ -28,12 +28,14 @@ void AddItems(QMenu* menu, std::span<const MenuItem> items, const CommandSink& s
     QAction* action = menu->addAction(Translated(item.text));
     action->setData(item.nID);
     const UINT nID = item.nID;
-    if (item.bRadio) {
-      if (choice == nullptr) {
+    if (item.bRadio || item.bToggle) {
+      if (item.bRadio && choice == nullptr) {
         choice = new QActionGroup(menu);
       }
       action->setCheckable(true);
-      action->setActionGroup(choice);
+      if (item.bRadio) {
+        action->setActionGroup(choice);
+      }
       action->setChecked(checked && checked(nID));
       QObject::connect(menu, &QMenu::aboutToShow, action,
                        [action, checked, nID] { action->setChecked(checked && checked(nID)); });

@@ -17,12 +17,14 @@ inline constexpr char kMenuContext[] = "Menu";
 // A menu item; an id of 0 makes a separator, unless the item opens a submenu
 // of its own. A tab in the text puts what follows it (the key that runs the
 // item) at the right of the menu. The radio items of one submenu are one
-// choice: the one checked is the one the window says is in force.
+// choice: the one checked is the one the window says is in force. A toggle
+// is checked or not on its own, as the window says.
 struct MenuItem {
   const char* text;
   UINT nID;
   std::span<const MenuItem> submenu = {};
   bool bRadio = false;
+  bool bToggle = false;
 };
 
 struct MenuPopup {
@@ -37,11 +39,11 @@ struct Accelerator {
 };
 
 using CommandSink = std::function<void(UINT nID)>;
-// Whether the choice a radio item stands for is the one in force.
+// Whether the choice a radio or toggle item stands for is the one in force.
 using CommandCheck = std::function<bool(UINT nID)>;
 
 // A menu bar with the popups in order; each action keeps its id as its data.
-// The radio items' check marks are read afresh whenever their menu opens.
+// The check marks are read afresh whenever their menu opens.
 QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink,
                         const CommandCheck& checked, QWidget* parent);
 

@@ -93,6 +93,8 @@ for option in --help --version; do
 done
 env -u DISPLAY "$program" --seed=x >"$work/out" 2>&1
 [ $? = 2 ] && grep -q "invalid seed 'x'" "$work/out" || fail "a bad seed is not refused"
+env -u DISPLAY "$program" --players=2 --computer=3 >"$work/out" 2>&1
+[ $? = 2 ] && grep -q "^tumbleroad: --computer gives player 3" "$work/out" || fail "a seat out of the game is not refused"
 env -u DISPLAY "$program" --frobnicate >"$work/out" 2>&1
 [ $? = 2 ] && grep -q "frobnicate" "$work/out" || fail "an unknown option is not refused"
 env -u DISPLAY QT_QPA_PLATFORM=xcb "$program" >"$work/out" 2>&1

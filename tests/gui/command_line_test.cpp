@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 CCommandLineInfo Parse(std::initializer_list<const char*> arguments) {
@@ -64,6 +66,63 @@ TEST(CommandLine, UnknownOptionsAreNamedInTheMessage) {
     EXPECT_FALSE(info.m_strError.isEmpty()) << bad;
   }
   EXPECT_TRUE(Parse({"--colour"}).m_strError.contains(QStringLiteral("colour")));
+}
+
+TEST(CommandLine, GameOptionsTakeTheirValuesAndRefuseTheRestNamingWhatTheyAccept) {
+  // The arguments, the option looked at, and its value, or none and a part of the refusal.
+  const struct {
+    const char* arguments;
+    const char* option;
+    std::optional<int> value;
+    const char* refusal = "";
+  } cases[] = {
+      {"--players 3", "players", 3},
+      {"--players=1", "players", {}, "a whole number from 2 to 4"},
+      {"--players=three", "players", {}, "'three'"},
+      {"--columns=4", "columns", 4},
+      {"--speed=fast", "speed", 2},
+      {"--speed=Fast", "speed", {}, "slow, normal, fast"},
+      {"--strength=strong", "strength", 1},
+      {"--strength=best", "strength", {}, "classic, strong"},
+      {"--computer=1", "computer", 0b0001},
+      {"--players=4 --computer=2,3,4", "computer", 0b1110},
+      {"--computer=2,1", "computer", 0b0011},
+      {"--computer=", "computer", 0},
+      {"--computer=3", "computer", {}, "player 3"},
+      {"--players=3 --computer=4", "computer", {}, "3 players"},
+      {"--computer=5", "computer", {}, "from 1 to 4"},
+      {"--computer=2,2", "computer", {}},
+      {"--speed=slow --speed=slow", "speed", {}, "only once"},
+      {"--computer=2 --computer=1", "computer", {}, "--computer may be given only once"},
+  };
+  for (const auto& c : cases) {
+    const CCommandLineInfo info =
+        ParseCommandLine(QStringLiteral("tumbleroad %1").arg(c.arguments).split(' '));
+    std::size_t place = 0;
+    while (qstrcmp(GameOptions()[place].commandLineName, c.option) != 0) {
+      ++place;
+    }
+    EXPECT_EQ(info.m_nShellCommand, c.value ? CCommandLineInfo::FileNew : CCommandLineInfo::Invalid)
+        << c.arguments;
+    EXPECT_EQ(c.value ? info.m_options[place] : c.value, c.value) << c.arguments;
+    EXPECT_TRUE(info.m_strError.contains(c.refusal) &&
+                (c.value || info.m_strError.contains(c.option)))
+        << c.arguments << ": " << info.m_strError.toStdString();
+  }
+}
+
+TEST(CommandLine, SeatsAreCheckedAgainstTheRememberedPlayersUnlessPlayersIsGiven) {
+  const QStringList three{"tumbleroad", "--computer=3"};
+  EXPECT_EQ(ParseCommandLine(three, 3).m_nShellCommand, CCommandLineInfo::FileNew);
+  EXPECT_EQ(ParseCommandLine(three, 2).m_nShellCommand, CCommandLineInfo::Invalid);
+  EXPECT_EQ(ParseCommandLine({"tumbleroad", "--computer=3", "--players=2"}, 4).m_nShellCommand,
+            CCommandLineInfo::Invalid);
+}
+
+TEST(CommandLine, HelpListsEveryGameOption) {
+  for (const char* flag : {"--players=N", "--computer=LIST", "--columns=N", "--strength=WORD"}) {
+    EXPECT_TRUE(UsageText(QStringLiteral("tumbleroad")).contains(flag)) << flag;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include "ai/computer_player.h"
 #include "app/help_book.h"
@@ -17,6 +18,9 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM",
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
+  // Remembered options are the tests' own, never the person's running them.
+  const QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
   SetHelpDirectories(ProgramHelpDirectories({}));
   ::testing::InitGoogleTest(&argc, argv);
   CheckStatedThrowsInEveryTest();

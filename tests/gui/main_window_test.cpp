@@ -34,7 +34,7 @@ TEST_F(MainWindowTest, TheMenuBarShowsTheMenusInOrder) {
   const std::vector<std::string> wanted = {
       "&Game: &New\tF2 | &Hint\tH | - | E&xit",
       "&Options: &Number of Columns | &Players | Number of Players | - | >&Speed | "
-      ">Computer S&trength",
+      ">Computer S&trength | - | [ ]&Remember Options",
       "&Help: &Help Topics | - | &About Tumbleroad.",
       "&Speed: ( )&Slow | (x)&Normal | ( )&Fast",
       "Computer S&trength: (x)&Classic | ( )S&trong",
@@ -83,6 +83,7 @@ TEST_F(MainWindowTest, TheMenusOfferTheGamesCommandsUnderTheirNames) {
       {"&Speed", "&Fast", ID_OPTIONS_SPEED_FAST},
       {"Computer S&trength", "&Classic", ID_OPTIONS_STRENGTH_CLASSIC},
       {"Computer S&trength", "S&trong", ID_OPTIONS_STRENGTH_STRONG},
+      {"&Options", "&Remember Options", ID_OPTIONS_REMEMBER},
       {"&Help", "&Help Topics", ID_HELP_FINDER},
       {"&Help", "&About Tumbleroad.", ID_APP_ABOUT},
   };

@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "ai/computer_pace.h"
+#include "app/command_line.h"
 #include "app/window_system_failure.h"
 #include "game/dice.h"
 #include "game/game_state.h"
@@ -64,6 +66,22 @@ TEST_F(StartupTest, OpensOnSeatZerosFirstThrowOfATwoPersonGame) {
   EXPECT_EQ(Faces(), (Throw{6, 2, 5, 3}));
   EXPECT_EQ(StatedThrowsLeft(), 1);
   SetNextThrows({});
+}
+
+TEST_F(StartupTest, OptionsOnTheCommandLineSetTheFirstGameAndAComputerFirstPlaysAtOnce) {
+  const CCommandLineInfo info = ParseCommandLine(
+      {"tumbleroad", "--seed=20240", "--computer=1", "--players=3", "--speed=fast", "--columns=2"});
+  ASSERT_EQ(info.m_nShellCommand, CCommandLineInfo::FileNew) << info.m_strError.toStdString();
+  Start(info);
+  EXPECT_EQ(g_nPlayers, 3);
+  EXPECT_EQ(g_nColumnsToWin, 2);
+  EXPECT_EQ(g_speed, GameSpeed::kFast);
+  EXPECT_EQ(g_nPlayerType[0], kComputerSeat);
+  EXPECT_EQ(g_nPlayerType[1], kHumanSeat);
+  // The computer's turn is over before the person can press anything.
+  EXPECT_EQ(g_nCurrentPlayer, 1);
+  EXPECT_FALSE(Frame()->IsWatching());
+  g_speed = GameSpeed::kNormal;
 }
 
 TEST_F(StartupTest, AReadableFileStartsTheGameAsUsual) {

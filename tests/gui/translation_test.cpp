@@ -173,7 +173,10 @@ TEST_F(PseudoLocale, TheCommandLineAndTheHelpWindowAreTranslated) {
   ExpectMarked(UsageText(QStringLiteral("tumbleroad")));
   for (const QStringList& arguments : {QStringList{"tumbleroad", "--seed=1", "--seed=2"},
                                        {"tumbleroad", "--seed=x"},
-                                       {"tumbleroad", "a", "b"}}) {
+                                       {"tumbleroad", "a", "b"},
+                                       {"tumbleroad", "--players=9"},
+                                       {"tumbleroad", "--computer=3"},
+                                       {"tumbleroad", "--speed=fast", "--speed=slow"}}) {
     ExpectMarked(ParseCommandLine(arguments).m_strError);
   }
   // The one file the game refuses in its own words: a pipe nobody writes to.

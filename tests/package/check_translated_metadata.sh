@@ -26,6 +26,11 @@ while read -r language; do
   for key in Name GenericName Comment Keywords; do
     grep -q "^$key\[$language\]=." "$desktop" || fail "the desktop entry has no $key[$language]"
   done
+  # Each desktop action's name, in its own group after the entry's.
+  for action in $(sed -n 's/^Actions=//p' "$desktop" | tr ';' ' '); do
+    sed -n "/^\[Desktop Action $action\]/,/^\[/p" "$desktop" | grep -q "^Name\[$language\]=." ||
+      fail "the desktop action $action has no Name[$language]"
+  done
   # A list's last item needs its ';' too, though desktop-file-validate lets it pass.
   grep -q "^Keywords\[$language\]=.*;$" "$desktop" || fail "Keywords[$language] does not end in ;"
   for element in summary p li; do

@@ -113,6 +113,10 @@ void CMainFrame::OnFramePresented() {
   RefreshStatusLine();
 }
 
+void CMainFrame::OnScaleChosen() {
+  StoreChangedOptions();
+}
+
 void CMainFrame::OnClose() {
   WinHelp(GetSafeHwnd(), QString(), HELP_QUIT);
   CFrameWnd::OnClose();

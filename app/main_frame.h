@@ -37,6 +37,8 @@ class CMainFrame : public CFrameWnd {
   void OnViewKeyDown(UINT nChar) override;
   // The status line's prompt follows the board.
   void OnFramePresented() override;
+  // The scale is an option: it is remembered as a command's options are.
+  void OnScaleChosen() override;
   void OnClose() override;
   void OnYieldRequest() override;
   // The computer that yielded for the command plays on after it.

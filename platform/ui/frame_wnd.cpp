@@ -120,6 +120,7 @@ void CFrameWnd::InstallScaleKeys() {
       } else {
         m_pSurface->StepScale(step);
       }
+      OnScaleChosen();
     });
   }
 }

@@ -118,6 +118,8 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   virtual void OnViewKeyDown(UINT /*nChar*/) {}
   // A frame of the client area has gone up on the screen.
   virtual void OnFramePresented() {}
+  // The player has stepped the window to another scale with its keys.
+  virtual void OnScaleChosen() {}
   // The window closes: it leaves the screen and the program ends.
   virtual void OnClose();
   // A command or a close came while play was watched: the play should end

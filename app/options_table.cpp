@@ -7,6 +7,7 @@
 
 #include "ai/computer_pace.h"
 #include "ai/computer_strength.h"
+#include "app/board_scale.h"
 #include "app/remember_options.h"
 #include "game/game_state.h"
 #include "res/resource.h"
@@ -15,6 +16,7 @@ namespace {
 
 constexpr UINT kSubmenu = 0;
 constexpr int kSeats = 4;
+constexpr int kLargestBoardScale = 16;
 
 constexpr MenuItem kSpeedItems[] = {
     {QT_TRANSLATE_NOOP("Menu", "&Slow"), ID_OPTIONS_SPEED_SLOW, {}, true},
@@ -107,6 +109,16 @@ const OptionEntry kGameOptions[] = {
      .nMaximum = 1,
      .get = [] { return RememberingOptions() ? 1 : 0; },
      .set = [](int n) { SetRememberOptions(n == 1); }},
+    // Chosen with Ctrl++, Ctrl+- and Ctrl+0, not in the menu; 0 is the
+    // scale the screen gives the opening window.
+    {.menu = {},
+     .nMaximum = kLargestBoardScale,
+     .commandLineName = "scale",
+     .commandLineHelp = QT_TRANSLATE_NOOP(
+         "CommandLine", "the board's scale: 1 to 16, or 0 as the screen gives (0)"),
+     .storedKey = "scale",
+     .get = BoardScale,
+     .set = SetBoardScale},
 };
 
 std::optional<int> ParseSeats(const QString& text) {
@@ -203,6 +215,9 @@ QString OptionAccepts(const OptionEntry& option) {
 std::vector<MenuItem> OptionMenuItems(std::span<const OptionEntry> table) {
   std::vector<MenuItem> items;
   for (const OptionEntry& option : table) {
+    if (option.menu.text == nullptr) {
+      continue;
+    }
     if (option.bSeparatorBefore) {
       items.push_back({"", 0});
     }

@@ -24,7 +24,8 @@ enum class OptionText {
 
 struct OptionEntry {
   // The Options menu's item: a dialog's command, a submenu of radio items
-  // (item i stands for the value nMinimum + i) or a toggle (checked is 1).
+  // (item i stands for the value nMinimum + i) or a toggle (checked is 1);
+  // none when its text is null (an option with keys of its own).
   MenuItem menu;
   bool bSeparatorBefore = false;
   OptionText text = OptionText::kNumber;

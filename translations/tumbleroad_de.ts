@@ -205,6 +205,10 @@ Try '%1 --help' for more information.
 </translation>
     </message>
     <message>
+      <source>the board&apos;s scale: 1 to 16, or 0 as the screen gives (0)</source>
+      <translation>der Maßstab des Spielbretts: 1 bis 16, oder 0 wie vom Bildschirm (0)</translation>
+    </message>
+    <message>
       <source>columns to claim to win, 2 to 4 (3)</source>
       <translation>Spalten zum Sieg, 2 bis 4 (3)</translation>
     </message>

@@ -205,6 +205,10 @@ Pruebe «%1 --help» para más información.
 </translation>
     </message>
     <message>
+      <source>the board&apos;s scale: 1 to 16, or 0 as the screen gives (0)</source>
+      <translation>la escala del tablero: 1 a 16, o 0 según la pantalla (0)</translation>
+    </message>
+    <message>
       <source>columns to claim to win, 2 to 4 (3)</source>
       <translation>columnas que conquistar para ganar, 2 a 4 (3)</translation>
     </message>

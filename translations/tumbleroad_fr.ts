@@ -205,6 +205,10 @@ Essayez « %1 --help » pour plus d’informations.
 </translation>
     </message>
     <message>
+      <source>the board&apos;s scale: 1 to 16, or 0 as the screen gives (0)</source>
+      <translation>l&apos;échelle du plateau : 1 à 16, ou 0 selon l&apos;écran (0)</translation>
+    </message>
+    <message>
       <source>columns to claim to win, 2 to 4 (3)</source>
       <translation>colonnes à conquérir pour gagner, 2 à 4 (3)</translation>
     </message>

@@ -205,6 +205,10 @@ Provare «%1 --help» per maggiori informazioni.
 </translation>
     </message>
     <message>
+      <source>the board&apos;s scale: 1 to 16, or 0 as the screen gives (0)</source>
+      <translation>la scala del tabellone: da 1 a 16, o 0 come dà lo schermo (0)</translation>
+    </message>
+    <message>
       <source>columns to claim to win, 2 to 4 (3)</source>
       <translation>colonne da conquistare per vincere, da 2 a 4 (3)</translation>
     </message>

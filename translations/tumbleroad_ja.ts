@@ -205,6 +205,10 @@ Try '%1 --help' for more information.
 </translation>
     </message>
     <message>
+      <source>the board&apos;s scale: 1 to 16, or 0 as the screen gives (0)</source>
+      <translation>盤の倍率：1～16、または画面に合わせる 0 (0)</translation>
+    </message>
+    <message>
       <source>columns to claim to win, 2 to 4 (3)</source>
       <translation>勝つために取る列の数、2〜4 (3)</translation>
     </message>

@@ -205,6 +205,10 @@ Probeer ‘%1 --help’ voor meer informatie.
 </translation>
     </message>
     <message>
+      <source>the board&apos;s scale: 1 to 16, or 0 as the screen gives (0)</source>
+      <translation>de schaal van het bord: 1 tot 16, of 0 zoals het scherm geeft (0)</translation>
+    </message>
+    <message>
       <source>columns to claim to win, 2 to 4 (3)</source>
       <translation>kolommen om te winnen, 2 tot 4 (3)</translation>
     </message>

@@ -205,6 +205,10 @@ Polecenie „%1 --help” poda więcej informacji.
 </translation>
     </message>
     <message>
+      <source>the board&apos;s scale: 1 to 16, or 0 as the screen gives (0)</source>
+      <translation>skala planszy: od 1 do 16 lub 0 według ekranu (0)</translation>
+    </message>
+    <message>
       <source>columns to claim to win, 2 to 4 (3)</source>
       <translation>kolumny do zdobycia, by wygrać, 2 do 4 (3)</translation>
     </message>

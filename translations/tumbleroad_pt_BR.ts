@@ -205,6 +205,10 @@ Tente “%1 --help” para mais informações.
 </translation>
     </message>
     <message>
+      <source>the board&apos;s scale: 1 to 16, or 0 as the screen gives (0)</source>
+      <translation>a escala do tabuleiro: 1 a 16, ou 0 conforme a tela (0)</translation>
+    </message>
+    <message>
       <source>columns to claim to win, 2 to 4 (3)</source>
       <translation>colunas a conquistar para vencer, 2 a 4 (3)</translation>
     </message>

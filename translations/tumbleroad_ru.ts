@@ -205,6 +205,10 @@ Try '%1 --help' for more information.
 </translation>
     </message>
     <message>
+      <source>the board&apos;s scale: 1 to 16, or 0 as the screen gives (0)</source>
+      <translation>масштаб доски: от 1 до 16 или 0 — как у экрана (0)</translation>
+    </message>
+    <message>
       <source>columns to claim to win, 2 to 4 (3)</source>
       <translation>колонок для победы, от 2 до 4 (3)</translation>
     </message>

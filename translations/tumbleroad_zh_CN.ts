@@ -205,6 +205,10 @@ Try '%1 --help' for more information.
 </translation>
     </message>
     <message>
+      <source>the board&apos;s scale: 1 to 16, or 0 as the screen gives (0)</source>
+      <translation>棋盘的缩放倍数：1 到 16，或 0 表示随屏幕 (0)</translation>
+    </message>
+    <message>
       <source>columns to claim to win, 2 to 4 (3)</source>
       <translation>获胜需占领的列数，2 到 4 (3)</translation>
     </message>

@@ -94,6 +94,8 @@ TEST(CommandLine, GameOptionsTakeTheirValuesAndRefuseTheRestNamingWhatTheyAccept
       {"--computer=2,2", "computer", {}},
       {"--speed=slow --speed=slow", "speed", {}, "only once"},
       {"--computer=2 --computer=1", "computer", {}, "--computer may be given only once"},
+      {"--scale=3", "scale", 3},
+      {"--scale=17", "scale", {}, "a whole number from 0 to 16"},
   };
   for (const auto& c : cases) {
     const CCommandLineInfo info =

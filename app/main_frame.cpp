@@ -128,7 +128,7 @@ bool CMainFrame::RunsDuringPlay(UINT nID) const {
 }
 
 void CMainFrame::OnYieldRequest() {
-  YieldComputer();
+  AskComputerToYield();
 }
 
 void CMainFrame::OnDeferredCommand(UINT nID) {

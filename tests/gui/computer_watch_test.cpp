@@ -9,6 +9,7 @@
 #include "platform/random_source.h"
 #include "res/resource.h"
 #include "shell_test_support.h"
+#include "support/board_mouse.h"
 #include "support/game_invariants.h"
 #include "support/game_snapshot.h"
 
@@ -107,6 +108,30 @@ TEST_F(ComputerWatchTest, InputHeldWhenTheComputerBeginsIsDropped) {
     NewGame();
   });
   EXPECT_EQ(GameSnapshot(), unbroken);
+}
+
+// H pressed while the person's STOP is handled is delivered as the watch
+// begins: the computer yields for the hint, plays on, and its turn leaves the
+// frame pause as it found it.
+TEST_F(ComputerWatchTest, AKeyHeldIntoTheComputersTurnLeavesTheFramePause) {
+  SetFramePause(std::chrono::milliseconds{0});
+  ResetGameState();
+  g_nPlayerType[1] = kComputerSeat;
+  SeedRandom(5);
+  NewGame();
+  Type("1 2 Return");
+  // H reaches its shortcut only in the active window.
+  Window()->show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
+  SetFramePause(std::chrono::milliseconds{1});
+  Frame()->HandleInput([&] {
+    Type("H");
+    Window()->hide();
+    BoardMouse().Click(kStopPoint);
+  });
+  EXPECT_EQ(FramePauseLength(), std::chrono::milliseconds{1});
+  EXPECT_EQ(g_nCurrentPlayer, 0) << "the computer played its turn out";
+  EXPECT_EQ(GameStateFault(), "");
 }
 
 TEST_F(ComputerWatchTest, ASpeedChosenWhileTheComputerPlaysActsAtOnce) {

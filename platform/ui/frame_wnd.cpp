@@ -1,6 +1,7 @@
 #include "platform/ui/frame_wnd.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -48,6 +49,12 @@ namespace {
 // Long enough for a window manager to map the window, short enough not to
 // stall start-up where the window system never reports it.
 constexpr std::chrono::milliseconds kExposeWait{1000};
+
+// A dialog or a message box is open: the main window takes no input, by
+// whatever route it comes (a screen reader's action, a key sent to it).
+bool ModalWindowOpen() {
+  return QApplication::activeModalWidget() != nullptr;
+}
 
 }  // namespace
 
@@ -186,6 +193,9 @@ void CFrameWnd::AnnounceChanges() {
 }
 
 void CFrameWnd::OnCommandInput(UINT nID) {
+  if (ModalWindowOpen()) {
+    return;
+  }
   if (m_nWatching > 0 && !RunsDuringPlay(nID)) {
     m_deferred.push_back(nID);
     OnYieldRequest();
@@ -260,14 +270,14 @@ void CFrameWnd::OnSurfaceMouse(UINT message, UINT nFlags, CPoint point) {
   // The edge is not the view's: messages there reach nobody, and without a
   // capture neither do releases outside the view.
   if (inView.x < 0 || inView.y < 0 || inView.x >= m_pView->ClientWidth() ||
-      inView.y >= m_pView->ClientHeight()) {
+      inView.y >= m_pView->ClientHeight() || ModalWindowOpen()) {
     return;
   }
   HandleInput([&] { OnViewMessage(message, nFlags, inView); });
 }
 
 void CFrameWnd::OnSurfaceKey(UINT nChar) {
-  if (m_pView) {
+  if (m_pView && !ModalWindowOpen()) {
     HandleInput([&] { OnViewKeyDown(nChar); });
   }
 }

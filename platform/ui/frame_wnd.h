@@ -2,7 +2,8 @@
 // an icon, a menu bar and keyboard accelerators, whose client area holds one
 // view behind a sunken edge. Its client-area surface is shown by a
 // CSurfaceWidget, which has the keyboard; the view's mouse messages, the keys
-// pressed on it and every command come back through virtual calls.
+// pressed on it and every command come back through virtual calls, none of
+// them while a dialog or a message box is open.
 #pragma once
 
 #include <QPoint>

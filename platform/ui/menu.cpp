@@ -38,7 +38,11 @@ void AddItems(QMenu* menu, std::span<const MenuItem> items, const CommandSink& s
       QObject::connect(menu, &QMenu::aboutToShow, action,
                        [action, checked, nID] { action->setChecked(checked && checked(nID)); });
     }
-    QObject::connect(action, &QAction::triggered, menu, [sink, nID] { sink(nID); });
+    // The command runs once whoever chose the item has been answered: the
+    // menu has closed, and a screen reader's action returns at once rather
+    // than waiting for a throw or a dialog.
+    QObject::connect(
+        action, &QAction::triggered, menu, [sink, nID] { sink(nID); }, Qt::QueuedConnection);
   }
 }
 

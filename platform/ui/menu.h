@@ -41,7 +41,9 @@ using CommandSink = std::function<void(UINT nID)>;
 using CommandCheck = std::function<bool(UINT nID)>;
 
 // A menu bar with the popups in order; each action keeps its id as its data.
-// The radio items' check marks are read afresh whenever their menu opens.
+// The radio items' check marks are read afresh whenever their menu opens. An
+// item sends its command once the event loop is back, never from inside the
+// call that triggered it.
 QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink,
                         const CommandCheck& checked, QWidget* parent);
 

@@ -1,5 +1,3 @@
-#include <QAction>
-#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
@@ -28,15 +26,6 @@ class ComputerWatchTest : public BoardWidgetTest {
   void TearDown() override {
     g_speed = GameSpeed::kNormal;
     BoardWidgetTest::TearDown();
-  }
-
-  QAction* MenuAction(UINT nID) const {
-    for (QAction* action : Window()->findChild<QMenuBar*>()->findChildren<QAction*>()) {
-      if (action->data().toUInt() == nID) {
-        return action;
-      }
-    }
-    return nullptr;
   }
 
   // A new game of the computer (seat 0) against a person, thrown from the
@@ -77,7 +66,7 @@ TEST_F(ComputerWatchTest, BoardInputIsDroppedAndACommandRunsAtTheNextStep) {
     bool yieldedBeforeTheDialog = false;
     ComputerOpens(seed, [&] {
       QTest::mouseClick(m_pSurface, Qt::LeftButton, {}, QPoint(32, 32));
-      MenuAction(ID_OPTIONS_COLUMNS)->trigger();
+      ChooseMenuItem(Window(), ID_OPTIONS_COLUMNS);
       yieldedBeforeTheDialog = ComputerAskedToYield() && !dialog.Seen();
     });
     EXPECT_TRUE(yieldedBeforeTheDialog);
@@ -138,7 +127,7 @@ TEST_F(ComputerWatchTest, ASpeedChosenWhileTheComputerPlaysActsAtOnce) {
   g_speed = GameSpeed::kSlow;
   bool yielded = true;
   ComputerOpens(4, [&] {
-    MenuAction(ID_OPTIONS_SPEED_FAST)->trigger();
+    ChooseMenuItem(Window(), ID_OPTIONS_SPEED_FAST);
     yielded = ComputerAskedToYield();
   });
   EXPECT_FALSE(yielded);
@@ -147,7 +136,7 @@ TEST_F(ComputerWatchTest, ASpeedChosenWhileTheComputerPlaysActsAtOnce) {
 }
 
 TEST_F(ComputerWatchTest, ExitWhileTheComputerPlaysClosesTheWindow) {
-  ComputerOpens(273, [&] { MenuAction(ID_APP_EXIT)->trigger(); });
+  ComputerOpens(273, [&] { ChooseMenuItem(Window(), ID_APP_EXIT); });
   EXPECT_TRUE(Frame()->IsClosed());
   EXPECT_EQ(GameStateFault(), "");
 }

@@ -18,6 +18,7 @@
 #include "platform/frame_pause.h"
 #include "platform/standard_ids.h"
 #include "platform/ui/accessible_changes.h"
+#include "platform/ui/destroyed_window.h"
 #include "platform/ui/icon_files.h"
 #include "platform/ui/input_hold.h"
 #include "platform/ui/message_map.h"
@@ -63,6 +64,7 @@ CFrameWnd::CFrameWnd() = default;
 CFrameWnd::~CFrameWnd() {
   // Nothing may be presented on the widget once it is gone.
   SetScreen(nullptr);
+  m_pDestroyedWatch.reset();
   m_pHold.reset();
   m_pWidget.reset();
 }
@@ -80,6 +82,7 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
   m_pWidget->setWindowTitle(resources.title);
   m_pWidget->setWindowIcon(IconFromFiles(resources.iconFolder));
   m_pHold = std::make_unique<InputHold>(m_pWidget.get());
+  m_pDestroyedWatch = std::make_unique<DestroyedWindowWatch>(m_pWidget.get());
 
   const CommandSink sink = [this](UINT nID) { OnCommandInput(nID); };
   auto* layout = new QVBoxLayout(m_pWidget.get());

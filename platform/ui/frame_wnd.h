@@ -21,6 +21,7 @@
 #include "platform/wnd.h"
 
 class AccessibleChanges;
+class DestroyedWindowWatch;
 class CDocument;
 class InputHold;
 class QCloseEvent;
@@ -133,6 +134,7 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   std::unique_ptr<QWidget> m_pWidget;
   CSurfaceWidget* m_pSurface = nullptr;
   std::unique_ptr<InputHold> m_pHold;
+  std::unique_ptr<DestroyedWindowWatch> m_pDestroyedWatch;
   std::unique_ptr<AccessibleChanges> m_pAccessibleChanges;
   int m_nWatching = 0;
   // Commands made while play was watched, to run after it.

@@ -96,10 +96,12 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
     // Moving and closing the window are the desktop's business, not the game's.
     m_pHold->SetWindowControls(titleBar);
   }
-  layout->addWidget(CreateMenuBar(
-      resources.menu, sink, [this](UINT nID) { return IsChecked(nID); }, m_pWidget.get()));
+  QMenuBar* menuBar = CreateMenuBar(
+      resources.menu, sink, [this](UINT nID) { return IsChecked(nID); }, m_pWidget.get());
+  layout->addWidget(menuBar);
   m_pSurface = new CSurfaceWidget(this, this, m_pWidget.get());
   layout->addWidget(m_pSurface);
+  ReturnKeyboardAfterMenus(menuBar, m_pSurface);
   SetScreen(m_pSurface);
   m_pSurface->setFocus();
   m_pAccessibleChanges = std::make_unique<AccessibleChanges>(m_pSurface);

@@ -1,6 +1,7 @@
 #include "platform/ui/menu.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
@@ -55,6 +56,23 @@ QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink
     AddItems(bar->addMenu(Translated(popup.text)), popup.items, sink, checked);
   }
   return bar;
+}
+
+void ReturnKeyboardAfterMenus(QMenuBar* bar, QWidget* owner) {
+  for (QAction* action : bar->actions()) {
+    if (QMenu* menu = action->menu()) {
+      // Queued: Escape hands the keyboard to the bar only after the menu hid,
+      // and the next menu along the bar opens after this one has hidden.
+      QObject::connect(
+          menu, &QMenu::aboutToHide, owner,
+          [owner] {
+            if (QApplication::activePopupWidget() == nullptr) {
+              owner->setFocus(Qt::OtherFocusReason);
+            }
+          },
+          Qt::QueuedConnection);
+    }
+  }
 }
 
 void InstallAccelerators(std::span<const Accelerator> table, const CommandSink& sink,

@@ -47,6 +47,11 @@ using CommandCheck = std::function<bool(UINT nID)>;
 QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink,
                         const CommandCheck& checked, QWidget* parent);
 
+// Gives the keyboard back to `owner` whenever a menu of the bar closes and no
+// other is open: a menu dismissed with Escape leaves the menu bar with the
+// keyboard otherwise, unseen, and the next Enter would open it again.
+void ReturnKeyboardAfterMenus(QMenuBar* bar, QWidget* owner);
+
 // Keys that work while the window is active.
 void InstallAccelerators(std::span<const Accelerator> table, const CommandSink& sink,
                          QWidget* window);

@@ -95,6 +95,18 @@ TEST_F(BoardKeysTest, TheBoardHasTheKeyboardAndTheMenusAndFunctionKeysStillWork)
   EXPECT_EQ(HelpWindowTitle(), QStringLiteral("Tumbleroad Help"));
 }
 
+// A menu dismissed with Escape gives the keyboard back to the board: Enter
+// then plays the pair rather than opening the menu again.
+TEST_F(BoardKeysTest, EnterAfterADismissedMenuPlaysThePair) {
+  Start();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
+  Type("1 2 Alt+O Escape");
+  QCoreApplication::sendPostedEvents();
+  Type("Return");
+  EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+  EXPECT_EQ(g_bPairPlayed, 1);
+}
+
 TEST_F(BoardKeysTest, AfterAWinKeysChangeNothing) {
   Start();
   g_nWinner = 2;

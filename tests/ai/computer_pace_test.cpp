@@ -8,7 +8,6 @@
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "game/white_pegs.h"
-#include "platform/frame_pause.h"
 #include "platform/random_source.h"
 #include "support/board_stand_in.h"
 #include "support/dice_control.h"
@@ -46,10 +45,7 @@ class ComputerPaceTest : public ::testing::Test {
       }
     });
   }
-  void TearDown() override {
-    g_speed = GameSpeed::kNormal;
-    SetFramePause(milliseconds{0});
-  }
+  void TearDown() override { g_speed = GameSpeed::kNormal; }
 
   // Seat 0's opening throw has no double and a 7 (1 + 6): it opens column 7
   // with one pair and rolls again.
@@ -117,44 +113,6 @@ TEST_F(ComputerPaceTest, AYieldEndsAfterThePairAndTheTurnGoesOnAsIfUnbroken) {
     m_onHold = nullptr;
     PlayComputerTurns();
     EXPECT_EQ(GameSnapshot(), unbroken) << seed;
-  }
-}
-
-// A yield asked before the driver starts (a held key delivered as the watch
-// begins), or at a step of each kind (a settled throw, the chosen dice, the
-// pair played, ROLL pressed, and last STOP pressed), ends the play there; once
-// the turn's pace ends the frame pause is back, no yield is left asked, and
-// playing on ends where the unbroken turn ends.
-TEST_F(ComputerPaceTest, AYieldAtAnyStepLeavesThePaceAsItWas) {
-  ComputerToMove(6);
-  PlayComputerTurns();
-  const GameSnapshot unbroken;
-  const std::size_t steps[] = {0, 1, 2, 3, 4, 5, m_held.size()};
-  for (const std::size_t step : steps) {
-    SetUp();
-    SetFramePause(milliseconds{1});
-    ComputerToMove(6);
-    {
-      TurnPace pace;
-      if (step == 0) {
-        AskComputerToYield();
-      }
-      m_onHold = [&] {
-        if (m_held.size() == step) {
-          AskComputerToYield();
-        }
-      };
-      PlayComputerTurns();
-      EXPECT_TRUE(pace.YieldAsked()) << step;
-      EXPECT_EQ(m_held.size(), step) << "holds after the yield";
-    }
-    EXPECT_EQ(FramePauseLength(), milliseconds{1}) << step;
-    EXPECT_FALSE(ComputerAskedToYield());
-    m_onHold = nullptr;
-    if (g_nCurrentPlayer == 0) {
-      PlayComputerTurns();
-    }
-    EXPECT_EQ(GameSnapshot(), unbroken) << step;
   }
 }
 

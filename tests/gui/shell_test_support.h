@@ -137,13 +137,6 @@ inline QAction* MenuAction(const QWidget* window, UINT nID) {
   return nullptr;
 }
 
-// Chooses the menu item as a person or a screen reader does, and lets its
-// command run.
-inline void ChooseMenuItem(const QWidget* window, UINT nID) {
-  MenuAction(window, nID)->trigger();
-  QCoreApplication::sendPostedEvents();
-}
-
 // What the window system delivers for a double click: press, release, double
 // click, release.
 inline void DoubleClick(QWidget* widget, QPoint point) {

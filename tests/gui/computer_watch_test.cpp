@@ -1,3 +1,5 @@
+#include <QAction>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
@@ -26,6 +28,15 @@ class ComputerWatchTest : public BoardWidgetTest {
   void TearDown() override {
     g_speed = GameSpeed::kNormal;
     BoardWidgetTest::TearDown();
+  }
+
+  QAction* MenuAction(UINT nID) const {
+    for (QAction* action : Window()->findChild<QMenuBar*>()->findChildren<QAction*>()) {
+      if (action->data().toUInt() == nID) {
+        return action;
+      }
+    }
+    return nullptr;
   }
 
   // A new game of the computer (seat 0) against a person, thrown from the
@@ -66,7 +77,7 @@ TEST_F(ComputerWatchTest, BoardInputIsDroppedAndACommandRunsAtTheNextStep) {
     bool yieldedBeforeTheDialog = false;
     ComputerOpens(seed, [&] {
       QTest::mouseClick(m_pSurface, Qt::LeftButton, {}, QPoint(32, 32));
-      MenuAction(Window(), ID_OPTIONS_COLUMNS)->trigger();
+      MenuAction(ID_OPTIONS_COLUMNS)->trigger();
       QCoreApplication::sendPostedEvents();
       yieldedBeforeTheDialog = ComputerAskedToYield() && !dialog.Seen();
     });
@@ -121,7 +132,7 @@ TEST_F(ComputerWatchTest, ASpeedChosenWhileTheComputerPlaysActsAtOnce) {
   g_speed = GameSpeed::kSlow;
   bool yielded = true;
   ComputerOpens(4, [&] {
-    MenuAction(Window(), ID_OPTIONS_SPEED_FAST)->trigger();
+    MenuAction(ID_OPTIONS_SPEED_FAST)->trigger();
     QCoreApplication::sendPostedEvents();
     yielded = ComputerAskedToYield();
   });
@@ -132,7 +143,7 @@ TEST_F(ComputerWatchTest, ASpeedChosenWhileTheComputerPlaysActsAtOnce) {
 
 TEST_F(ComputerWatchTest, ExitWhileTheComputerPlaysClosesTheWindow) {
   ComputerOpens(273, [&] {
-    MenuAction(Window(), ID_APP_EXIT)->trigger();
+    MenuAction(ID_APP_EXIT)->trigger();
     QCoreApplication::sendPostedEvents();
   });
   EXPECT_TRUE(Frame()->IsClosed());

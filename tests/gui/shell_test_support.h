@@ -5,12 +5,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
 #include <QKeySequence>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTest>
@@ -126,16 +124,6 @@ class BoardWidgetTest : public ShellTest {
   }
   CSurfaceWidget* m_pSurface = nullptr;
 };
-
-// The main window's menu item that sends this command; null for none.
-inline QAction* MenuAction(const QWidget* window, UINT nID) {
-  for (QAction* action : window->findChild<QMenuBar*>()->findChildren<QAction*>()) {
-    if (action->data().toUInt() == nID) {
-      return action;
-    }
-  }
-  return nullptr;
-}
 
 // What the window system delivers for a double click: press, release, double
 // click, release.

@@ -206,6 +206,12 @@ void CFrameWnd::OnCommandInput(UINT nID) {
     OnYieldRequest();
     return;
   }
+  // A command that comes while a handler runs (a screen reader's action
+  // during a throw) waits for it, as held input does.
+  if (m_nWatching == 0 && m_pHold->IsBusy()) {
+    m_deferred.push_back(nID);
+    return;
+  }
   HandleInput([this, nID] { OnCommand(nID); });
 }
 

@@ -172,6 +172,8 @@ void InputHold::Deliver() {
     // A handler this starts holds the input that arrives meanwhile behind
     // what is already queued, and leaves its delivery to this loop.
     QCoreApplication::sendEvent(held.receiver, held.event.get());
+    // A menu item sends its command queued: it runs before the next event.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
   }
   m_bDelivering = wasDelivering;
 }

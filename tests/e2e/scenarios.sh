@@ -143,9 +143,7 @@ new_throw_pair_played() {
     [ "$(hole_colour "$column" 0)" = "$white" ] && buttons_live
 }
 
-# Menu keys typed while a new game's dice roll are held; the menu opens once
-# they settle, and no menu opens on one not yet shown (Wayland ends a client
-# that does that).
+# Menu keys held through a throw open no menu on one not yet shown (fatal on Wayland).
 scenario_menu_keys_during_throw() {
   echo "== F2, then Alt+O S N while the new game's dice roll"
   launch_seeded "$program" 12 || return

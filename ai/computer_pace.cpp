@@ -1,14 +1,27 @@
 #include "ai/computer_pace.h"
 
 #include "game/board_display.h"
+#include "platform/frame_pause.h"
 
 GameSpeed g_speed = GameSpeed::kNormal;
 
 namespace {
 
-bool g_bYieldAsked = false;
+// The watched turn's pace, or null.
+TurnPace* g_pTurnPace = nullptr;
 
 }  // namespace
+
+TurnPace::TurnPace() : m_pOuter(g_pTurnPace), m_framePause(FramePauseLength()) {
+  g_pTurnPace = this;
+}
+
+TurnPace::~TurnPace() {
+  g_pTurnPace = m_pOuter;
+  if (!m_bKeepPausesOff) {
+    SetFramePause(m_framePause);
+  }
+}
 
 std::chrono::milliseconds StepHold(GameSpeed speed, PaceStep step) {
   using std::chrono::milliseconds;
@@ -42,24 +55,23 @@ std::chrono::milliseconds StepHold(GameSpeed speed, PaceStep step) {
 
 void HoldStep(PaceStep step) {
   CBoardDisplay* display = BoardDisplay();
-  if (g_bYieldAsked || display == nullptr) {
+  if (ComputerAskedToYield() || display == nullptr) {
     return;
   }
   const std::chrono::milliseconds length = StepHold(g_speed, step);
   if (length.count() == 0) {
     return;
   }
-  display->Hold(length, [] { return g_bYieldAsked; });
+  display->Hold(length, [] { return ComputerAskedToYield(); });
 }
 
 void AskComputerToYield() {
-  g_bYieldAsked = true;
+  if (g_pTurnPace != nullptr) {
+    g_pTurnPace->m_bYieldAsked = true;
+    SetFramePause(std::chrono::milliseconds{0});
+  }
 }
 
 bool ComputerAskedToYield() {
-  return g_bYieldAsked;
-}
-
-void ClearYieldRequest() {
-  g_bYieldAsked = false;
+  return g_pTurnPace != nullptr && g_pTurnPace->YieldAsked();
 }

@@ -28,10 +28,38 @@ std::chrono::milliseconds StepHold(GameSpeed speed, PaceStep step);
 // yield or nobody watches.
 void HoldStep(PaceStep step);
 
-// Asks the computer's play to end at its next step boundary (never within a
-// pair): the holds left end at once. The next call of PlayComputerTurns plays
+// The pace of one watched computer turn, for as long as it lives: whoever
+// watches the computer play makes one before the watch begins, so that a yield
+// asked as the watch begins (a key held from the person's turn) is the turn's.
+// It owns what the turn changes for its own sake: the yield request, and the
+// frame pause, which a yield turns off for what is left of its step. When it
+// ends, however the turn ended (played out, yielded for a command or a close,
+// a new game made meanwhile), the frame pause is back as it was and no yield
+// is left asked, unless the program is closing. The speed is the player's
+// choice, read at each step, and never changed here.
+class TurnPace {
+ public:
+  TurnPace();
+  ~TurnPace();
+  TurnPace(const TurnPace&) = delete;
+  TurnPace& operator=(const TurnPace&) = delete;
+
+  bool YieldAsked() const { return m_bYieldAsked; }
+  // The program is closing: the pauses stay off once the turn has ended.
+  void KeepPausesOff() { m_bKeepPausesOff = true; }
+
+ private:
+  friend void AskComputerToYield();
+
+  TurnPace* m_pOuter;
+  std::chrono::milliseconds m_framePause;
+  bool m_bYieldAsked = false;
+  bool m_bKeepPausesOff = false;
+};
+
+// Asks the watched turn's play to end at its next step boundary (never within
+// a pair): the holds and frame pauses left in that step end at once. Nothing
+// is asked where no turn is watched. The next call of PlayComputerTurns plays
 // on from where it stopped.
 void AskComputerToYield();
 bool ComputerAskedToYield();
-// A new call of PlayComputerTurns starts unasked.
-void ClearYieldRequest();

@@ -67,7 +67,6 @@ void DoubleRollAgainOdds() {
 }  // namespace
 
 void PlayComputerTurns() {
-  ClearYieldRequest();
   CComputerPlayer player;
   // Only a stop claims columns, and the seats do not change during the call:
   // the answer holds until a seat stops.

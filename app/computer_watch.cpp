@@ -6,7 +6,6 @@
 #include "game/board_display.h"
 #include "game/computer_hand_over.h"
 #include "game/game_state.h"
-#include "platform/frame_pause.h"
 #include "platform/ui/frame_wnd.h"
 
 namespace {
@@ -22,25 +21,21 @@ class WatchedComputer : public CComputerToMove {
       }
       return;
     }
-    m_framePause = FramePauseLength();
+    // Made before the watch begins: input held from the person's turn is
+    // delivered as it begins, and a yield it asks for is this turn's.
+    TurnPace pace;
     {
       CFrameWnd::Watching watching(*frame);
       m_pComputer->TakeTheMove();
     }
-    if (ComputerAskedToYield()) {
-      m_bYielded = true;
-      // What comes next (a person's bust, say) is held as usual.
-      ClearYieldRequest();
-      // A close keeps the pauses off for good.
-      if (!frame->IsClosing()) {
-        SetFramePause(m_framePause);
-      }
+    m_bYielded = pace.YieldAsked();
+    if (frame->IsClosing()) {
+      pace.KeepPausesOff();
     }
   }
 
   CComputerToMove* m_pComputer = nullptr;
   bool m_bYielded = false;
-  std::chrono::milliseconds m_framePause{0};
 };
 
 WatchedComputer g_watchedComputer;
@@ -73,11 +68,6 @@ void InstallComputerWatch() {
   if (BoardDisplay() != nullptr && BoardDisplay() != &g_announcedBoard) {
     g_announcedBoard.m_pBoard = SetBoardDisplay(&g_announcedBoard);
   }
-}
-
-void YieldComputer() {
-  AskComputerToYield();
-  SetFramePause(std::chrono::milliseconds{0});
 }
 
 void ResumeYieldedComputer() {

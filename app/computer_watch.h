@@ -8,10 +8,6 @@
 // board installed before it tell a screen reader of each step it holds.
 void InstallComputerWatch();
 
-// A command or a close came while the computer played: it yields at its next
-// step, and what is left of that step runs without pauses.
-void YieldComputer();
-
 // After a command that made the computer yield: the computer plays on when
 // it still has the move (the command did not start a new game or close the
 // window).

@@ -86,7 +86,7 @@ bool CMainFrame::RunsDuringPlay(UINT nID) const {
 }
 
 void CMainFrame::OnYieldRequest() {
-  YieldComputer();
+  AskComputerToYield();
 }
 
 void CMainFrame::OnDeferredCommand(UINT nID) {

@@ -1,6 +1,7 @@
 #include "platform/ui/frame_wnd.h"
 
 #include <QAbstractEventDispatcher>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -18,6 +19,7 @@
 #include "platform/frame_pause.h"
 #include "platform/standard_ids.h"
 #include "platform/ui/accessible_changes.h"
+#include "platform/ui/destroyed_window.h"
 #include "platform/ui/icon_files.h"
 #include "platform/ui/input_hold.h"
 #include "platform/ui/message_map.h"
@@ -50,6 +52,12 @@ namespace {
 // stall start-up where the window system never reports it.
 constexpr std::chrono::milliseconds kExposeWait{1000};
 
+// A dialog or a message box is open: the main window takes no input, by
+// whatever route it comes (a screen reader's action, a key sent to it).
+bool ModalWindowOpen() {
+  return QApplication::activeModalWidget() != nullptr;
+}
+
 }  // namespace
 
 CFrameWnd::CFrameWnd() = default;
@@ -57,6 +65,7 @@ CFrameWnd::CFrameWnd() = default;
 CFrameWnd::~CFrameWnd() {
   // Nothing may be presented on the widget once it is gone.
   SetScreen(nullptr);
+  m_pDestroyedWatch.reset();
   m_pHold.reset();
   m_pWidget.reset();
 }
@@ -74,6 +83,7 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
   m_pWidget->setWindowTitle(resources.title);
   m_pWidget->setWindowIcon(IconFromFiles(resources.iconFolder));
   m_pHold = std::make_unique<InputHold>(m_pWidget.get());
+  m_pDestroyedWatch = std::make_unique<DestroyedWindowWatch>(m_pWidget.get());
 
   const CommandSink sink = [this](UINT nID) { OnCommandInput(nID); };
   auto* layout = new QVBoxLayout(m_pWidget.get());
@@ -85,11 +95,13 @@ void CFrameWnd::LoadFrame(const FrameResources& resources, std::unique_ptr<CView
     // Moving and closing the window are the desktop's business, not the game's.
     m_pHold->SetWindowControls(titleBar);
   }
-  layout->addWidget(CreateMenuBar(
-      resources.menu, sink, [this](UINT nID) { return IsChecked(nID); }, m_pWidget.get()));
+  QMenuBar* menuBar = CreateMenuBar(
+      resources.menu, sink, [this](UINT nID) { return IsChecked(nID); }, m_pWidget.get());
+  layout->addWidget(menuBar);
   m_pSurface = new CSurfaceWidget(this, this, m_pWidget.get());
   m_pSurface->SetBackground(resources.background);
   layout->addWidget(m_pSurface);
+  ReturnKeyboardAfterMenus(menuBar, m_pSurface);
   SetScreen(m_pSurface);
   m_pSurface->setFocus();
   m_pAccessibleChanges = std::make_unique<AccessibleChanges>(m_pSurface);
@@ -224,9 +236,18 @@ void CFrameWnd::AnnounceChanges() {
 }
 
 void CFrameWnd::OnCommandInput(UINT nID) {
+  if (ModalWindowOpen()) {
+    return;
+  }
   if (m_nWatching > 0 && !RunsDuringPlay(nID)) {
     m_deferred.push_back(nID);
     OnYieldRequest();
+    return;
+  }
+  // A command that comes while a handler runs (a screen reader's action
+  // during a throw) waits for it, as held input does.
+  if (m_nWatching == 0 && m_pHold->IsBusy()) {
+    m_deferred.push_back(nID);
     return;
   }
   HandleInput([this, nID] { OnCommand(nID); });
@@ -298,14 +319,14 @@ void CFrameWnd::OnSurfaceMouse(UINT message, UINT nFlags, CPoint point) {
   // The edge is not the view's: messages there reach nobody, and without a
   // capture neither do releases outside the view.
   if (inView.x < 0 || inView.y < 0 || inView.x >= m_pView->ClientWidth() ||
-      inView.y >= m_pView->ClientHeight()) {
+      inView.y >= m_pView->ClientHeight() || ModalWindowOpen()) {
     return;
   }
   HandleInput([&] { OnViewMessage(message, nFlags, inView); });
 }
 
 void CFrameWnd::OnSurfaceKey(UINT nChar) {
-  if (m_pView) {
+  if (m_pView && !ModalWindowOpen()) {
     HandleInput([&] { OnViewKeyDown(nChar); });
   }
 }

@@ -2,9 +2,11 @@
 // menu bar and keyboard accelerators, whose client area holds one view behind
 // a sunken edge, drawn at whole-number scales as large as the window allows,
 // and a status line under it. Ctrl++ (or Ctrl+=) and Ctrl+- step the window
-// through the scales that fit the screen, Ctrl+0 returns to the opening one. Its client-area
-// surface is shown by a CSurfaceWidget, which has the keyboard; the view's mouse messages, the keys
-// pressed on it and every command come back through virtual calls.
+// through the scales that fit the screen, Ctrl+0 returns to the opening one.
+// Its client-area surface is shown by a CSurfaceWidget, which has the
+// keyboard; the view's mouse messages, the keys pressed on it and every
+// command come back through virtual calls, none of them while a dialog or a
+// message box is open.
 #pragma once
 
 #include <QColor>
@@ -23,6 +25,7 @@
 #include "platform/wnd.h"
 
 class AccessibleChanges;
+class DestroyedWindowWatch;
 class CDocument;
 class InputHold;
 class QCloseEvent;
@@ -151,6 +154,7 @@ class CFrameWnd : public CWnd, private CSurfaceWidget::Owner {
   std::unique_ptr<QWidget> m_pWidget;
   CSurfaceWidget* m_pSurface = nullptr;
   std::unique_ptr<InputHold> m_pHold;
+  std::unique_ptr<DestroyedWindowWatch> m_pDestroyedWatch;
   std::unique_ptr<AccessibleChanges> m_pAccessibleChanges;
   int m_nWatching = 0;
   // Commands made while play was watched, to run after it.

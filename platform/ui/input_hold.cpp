@@ -1,5 +1,6 @@
 #include "platform/ui/input_hold.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QMouseEvent>
@@ -34,6 +35,21 @@ bool IsUserInput(QEvent::Type type) {
     default:
       return false;
   }
+}
+
+// Whether input for the receiver goes where it was meant to: no menu is open,
+// or the receiver is the open menu.
+bool ForOpenPopup(const QObject* receiver) {
+  const QWidget* popup = QApplication::activePopupWidget();
+  if (popup == nullptr) {
+    return true;
+  }
+  for (const QObject* object = receiver; object != nullptr; object = object->parent()) {
+    if (object == popup || object == popup->windowHandle()) {
+      return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -146,12 +162,18 @@ void InputHold::Deliver() {
   while (!m_held.empty()) {
     HeldEvent held = std::move(m_held.front());
     m_held.pop_front();
-    if (held.receiver == nullptr) {
+    // Input is replayed only to the window it was meant for. Once a replayed
+    // key has opened a menu, the rest was not meant for that menu: a menu
+    // opened from it would stand on one the window system has not shown yet
+    // (on Wayland, a popup that is not the topmost one ends the program).
+    if (held.receiver == nullptr || !ForOpenPopup(held.receiver)) {
       continue;
     }
     // A handler this starts holds the input that arrives meanwhile behind
     // what is already queued, and leaves its delivery to this loop.
     QCoreApplication::sendEvent(held.receiver, held.event.get());
+    // A menu item sends its command queued: it runs before the next event.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
   }
   m_bDelivering = wasDelivering;
 }

@@ -23,7 +23,8 @@ class InputHold : public QObject {
 
   // Marks a handler as running while it lives. When the outermost one ends,
   // what was held is delivered; input that arrives during that delivery joins
-  // the end of the queue.
+  // the end of the queue. Held input goes only to the window it was meant
+  // for: once it has opened a menu, the rest is dropped.
   class Busy {
    public:
     explicit Busy(InputHold& hold);

@@ -1,6 +1,7 @@
 #include "platform/ui/menu.h"
 
 #include <QActionGroup>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeySequence>
 #include <QMenu>
@@ -40,7 +41,11 @@ void AddItems(QMenu* menu, std::span<const MenuItem> items, const CommandSink& s
       QObject::connect(menu, &QMenu::aboutToShow, action,
                        [action, checked, nID] { action->setChecked(checked && checked(nID)); });
     }
-    QObject::connect(action, &QAction::triggered, menu, [sink, nID] { sink(nID); });
+    // The command runs once whoever chose the item has been answered: the
+    // menu has closed, and a screen reader's action returns at once rather
+    // than waiting for a throw or a dialog.
+    QObject::connect(
+        action, &QAction::triggered, menu, [sink, nID] { sink(nID); }, Qt::QueuedConnection);
   }
 }
 
@@ -53,6 +58,23 @@ QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink
     AddItems(bar->addMenu(Translated(popup.text)), popup.items, sink, checked);
   }
   return bar;
+}
+
+void ReturnKeyboardAfterMenus(QMenuBar* bar, QWidget* owner) {
+  for (QAction* action : bar->actions()) {
+    if (QMenu* menu = action->menu()) {
+      // Queued: Escape hands the keyboard to the bar only after the menu hid,
+      // and the next menu along the bar opens after this one has hidden.
+      QObject::connect(
+          menu, &QMenu::aboutToHide, owner,
+          [owner] {
+            if (QApplication::activePopupWidget() == nullptr) {
+              owner->setFocus(Qt::OtherFocusReason);
+            }
+          },
+          Qt::QueuedConnection);
+    }
+  }
 }
 
 void InstallAccelerators(std::span<const Accelerator> table, const CommandSink& sink,

@@ -43,9 +43,16 @@ using CommandSink = std::function<void(UINT nID)>;
 using CommandCheck = std::function<bool(UINT nID)>;
 
 // A menu bar with the popups in order; each action keeps its id as its data.
-// The check marks are read afresh whenever their menu opens.
+// The check marks are read afresh whenever their menu opens. An item sends
+// its command once the event loop is back, never from inside the call that
+// triggered it.
 QMenuBar* CreateMenuBar(std::span<const MenuPopup> menu, const CommandSink& sink,
                         const CommandCheck& checked, QWidget* parent);
+
+// Gives the keyboard back to `owner` whenever a menu of the bar closes and no
+// other is open: a menu dismissed with Escape leaves the menu bar with the
+// keyboard otherwise, unseen, and the next Enter would open it again.
+void ReturnKeyboardAfterMenus(QMenuBar* bar, QWidget* owner);
 
 // Keys that work while the window is active.
 void InstallAccelerators(std::span<const Accelerator> table, const CommandSink& sink,

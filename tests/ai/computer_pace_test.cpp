@@ -101,7 +101,10 @@ TEST_F(ComputerPaceTest, AYieldEndsAfterThePairAndTheTurnGoesOnAsIfUnbroken) {
       }
     };
     ComputerToMove(seed);
-    PlayComputerTurns();
+    {
+      TurnPace pace;
+      PlayComputerTurns();
+    }
     EXPECT_EQ(GameStateFault(), "");
     EXPECT_EQ(g_nCurrentPlayer, 0) << "the computer still has the move";
     EXPECT_EQ(g_WhitePegs.Get(0, kGetCount), 1);

@@ -22,4 +22,5 @@ quit_game
 scenario_focus_change_during_throw
 scenario_close_during_throw
 scenario_close_during_computer_turn
+scenario_menu_keys_during_throw
 finish

@@ -34,6 +34,8 @@ if dialog_opens "Select Number of Players"; then
   # OK, Cancel, 2 Players, 3 Players.
   dialog_keys Tab Tab Tab space Return
   dialog_closes "Select Number of Players"
+  # A menu's keys typed while the new game's dice roll open the menu and no more.
+  sleep 1.5
 else
   fail "Alt+O Down Down Return did not open Select Number of Players"
 fi
@@ -128,6 +130,12 @@ quit_game
 scenario_focus_change_during_throw
 scenario_close_during_throw
 scenario_close_during_computer_turn
+scenario_menu_keys_during_throw
+
+echo "== the window destroyed by another client"
+launch_seeded "$program" 5
+xdotool windowclose "$screen_window"
+game_ends_well "the window destroyed by xdotool windowclose"
 
 # Last, as it takes the display away: with a dialog open, a lost display ends
 # the program with a failure status, and no crash.

@@ -143,6 +143,16 @@ new_throw_pair_played() {
     [ "$(hole_colour "$column" 0)" = "$white" ] && buttons_live
 }
 
+# Menu keys held through a throw open no menu on one not yet shown (fatal on Wayland).
+scenario_menu_keys_during_throw() {
+  echo "== F2, then Alt+O S N while the new game's dice roll"
+  launch_seeded "$program" 12 || return
+  keys F2 alt+o s n
+  sleep 2
+  game_running || fail "menu keys during a throw ended the program: $(tail -1 "$work/stderr")"
+  quit_game
+}
+
 # Closing the window while a handler runs ends the program at once: during
 # the opening throw of a new game, and during a turn of the computer's.
 scenario_close_during_throw() {

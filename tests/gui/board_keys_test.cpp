@@ -86,7 +86,10 @@ TEST_F(BoardKeysTest, TheBoardHasTheKeyboardAndTheMenusAndFunctionKeysStillWork)
   auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
   ASSERT_NE(menu, nullptr);
   EXPECT_EQ(menu->title(), QStringLiteral("&Game"));
-  menu->close();
+  // Dismissed, it gives the keyboard back: Enter is the board's again.
+  Type("Escape");
+  QCoreApplication::sendPostedEvents();
+  EXPECT_EQ(QApplication::focusWidget(), Frame()->SurfaceWidget());
 
   g_nProgress[0][7] = 5;
   Type("F2");

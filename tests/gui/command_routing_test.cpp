@@ -100,12 +100,40 @@ TEST_F(CommandRoutingTest, UnknownCommandsAreLeftUnhandled) {
 TEST_F(CommandRoutingTest, MenuItemsSendTheirIds) {
   Start();
   g_nProgress[0][5] = 3;
-  for (QAction* action : Window()->findChildren<QAction*>()) {
-    if (action->data().toUInt() == ID_FILE_NEW) {
-      action->trigger();
+  // A screen reader's action returns before the command runs, which waits
+  // for a handler that runs meanwhile.
+  Frame()->HandleInput([&] {
+    for (QAction* action : Window()->findChildren<QAction*>()) {
+      if (action->data().toUInt() == ID_FILE_NEW) {
+        action->trigger();
+      }
     }
-  }
+    EXPECT_EQ(g_nProgress[0][5], 3) << "the command ran inside the call";
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(g_nProgress[0][5], 3) << "the command ran inside a handler";
+  });
   EXPECT_EQ(g_nProgress[0][5], 0);
+}
+
+// While a dialog is open, a menu item chosen through a screen reader's action
+// and a board key sent by the board's accessible press are refused.
+TEST_F(CommandRoutingTest, TheMainWindowTakesNoCommandWhileADialogIsOpen) {
+  Start();
+  QTimer::singleShot(1, [&] {
+    const ModalWatcher second;
+    for (QAction* action : Window()->findChildren<QAction*>()) {
+      if (action->data().toUInt() == ID_OPTIONS_PLAYERS) {
+        action->trigger();
+      }
+    }
+    QCoreApplication::postEvent(Frame()->SurfaceWidget(),
+                                new QKeyEvent(QEvent::KeyPress, Qt::Key_1, {}, "1"));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_FALSE(second.Seen()) << second.Caption().toStdString();
+    qobject_cast<QDialog*>(QApplication::activeModalWidget())->reject();
+  });
+  Frame()->OnCommand(ID_OPTIONS_NUM_PLAYERS);
+  EXPECT_EQ(g_Dice[0].m_bSelected, 0) << "the key chose a die";
 }
 
 }  // namespace

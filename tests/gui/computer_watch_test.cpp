@@ -9,6 +9,7 @@
 #include "platform/random_source.h"
 #include "res/resource.h"
 #include "shell_test_support.h"
+#include "support/board_mouse.h"
 #include "support/game_invariants.h"
 #include "support/game_snapshot.h"
 
@@ -77,6 +78,7 @@ TEST_F(ComputerWatchTest, BoardInputIsDroppedAndACommandRunsAtTheNextStep) {
     ComputerOpens(seed, [&] {
       QTest::mouseClick(m_pSurface, Qt::LeftButton, {}, QPoint(32, 32));
       MenuAction(ID_OPTIONS_COLUMNS)->trigger();
+      QCoreApplication::sendPostedEvents();
       yieldedBeforeTheDialog = ComputerAskedToYield() && !dialog.Seen();
     });
     EXPECT_TRUE(yieldedBeforeTheDialog);
@@ -109,11 +111,29 @@ TEST_F(ComputerWatchTest, InputHeldWhenTheComputerBeginsIsDropped) {
   EXPECT_EQ(GameSnapshot(), unbroken);
 }
 
+// H pressed while the person's STOP is handled is delivered as the watch
+// begins: the computer yields for the hint, plays on, and leaves the frame
+// pause as it found it.
+TEST_F(ComputerWatchTest, AKeyHeldIntoTheComputersTurnLeavesTheFramePause) {
+  g_nPlayerType[1] = kComputerSeat;
+  Type("1 2 Return");
+  Window()->show();  // H reaches its shortcut in the active window only
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
+  Frame()->HandleInput([&] {
+    Type("H");
+    Window()->hide();
+    BoardMouse().Click(kStopPoint);
+  });
+  EXPECT_EQ(FramePauseLength(), std::chrono::milliseconds{1});
+  EXPECT_EQ(g_nCurrentPlayer, 0) << "the computer played its turn out";
+}
+
 TEST_F(ComputerWatchTest, ASpeedChosenWhileTheComputerPlaysActsAtOnce) {
   g_speed = GameSpeed::kSlow;
   bool yielded = true;
   ComputerOpens(4, [&] {
     MenuAction(ID_OPTIONS_SPEED_FAST)->trigger();
+    QCoreApplication::sendPostedEvents();
     yielded = ComputerAskedToYield();
   });
   EXPECT_FALSE(yielded);
@@ -122,7 +142,10 @@ TEST_F(ComputerWatchTest, ASpeedChosenWhileTheComputerPlaysActsAtOnce) {
 }
 
 TEST_F(ComputerWatchTest, ExitWhileTheComputerPlaysClosesTheWindow) {
-  ComputerOpens(273, [&] { MenuAction(ID_APP_EXIT)->trigger(); });
+  ComputerOpens(273, [&] {
+    MenuAction(ID_APP_EXIT)->trigger();
+    QCoreApplication::sendPostedEvents();
+  });
   EXPECT_TRUE(Frame()->IsClosed());
   EXPECT_EQ(GameStateFault(), "");
 }

@@ -61,6 +61,19 @@ TEST_F(InputHoldTest, NestedHandlersDeliverOnlyWhenTheOutermostReturns) {
   EXPECT_EQ(g_Dice[0].m_bSelected, 1);
 }
 
+// Alt+O N 1 typed during a handler: Alt+O opens its menu afterwards, and N
+// (Number of Columns in that menu) and 1, meant for the main window, are dropped.
+TEST_F(InputHoldTest, HeldKeysAfterOneThatOpensAMenuAreDropped) {
+  ASSERT_TRUE(QTest::qWaitForWindowActive(Window()));
+  ModalWatcher dialog;
+  Frame()->HandleInput([&] { Type("Alt+O N 1"); });
+  QWidget* menu = QApplication::activePopupWidget();
+  ASSERT_NE(menu, nullptr) << "Alt+O opened no menu";
+  menu->close();
+  EXPECT_FALSE(dialog.Seen());
+  EXPECT_EQ(g_Dice[0].m_bSelected, 0);
+}
+
 // A close request during a throw takes the window off the screen at once; the
 // throw ends without another frame and the frame closes after the handler.
 TEST_F(InputHoldTest, ACloseDuringAThrowEndsItWithoutFrames) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <memory>
@@ -48,10 +49,13 @@ TEST(OptionsTable, ANewEntryIsAMenuItemCheckedAndYieldingAsDeclared) {
   EXPECT_EQ(
       (std::vector<bool>{scale[0]->isChecked(), scale[1]->isChecked(), scale[2]->isChecked()}),
       (std::vector<bool>{false, true, false}));
+  // A menu item's command comes once the event loop is back.
   scale[2]->trigger();
+  QCoreApplication::sendPostedEvents();
   EXPECT_EQ(g_nScale, 3);
   for (const int want : {1, 0}) {
     shown[2]->trigger();
+    QCoreApplication::sendPostedEvents();
     EXPECT_EQ(g_nToggle, want);
     emit options->aboutToShow();
     EXPECT_EQ(shown[2]->isChecked(), want == 1);

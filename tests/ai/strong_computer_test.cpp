@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,37 @@ TEST(StrongComputerGames, StayWithinTheRulesAndEnd) {
   SetComputerStrength(ComputerStrength::kClassic);
 }
 
+// The planner is kept while the board stays, and plans afresh once any part
+// of the board it reads has changed, the columns to win included, on the empty
+// board (whose plan is kept apart) as on any other. With three white pegs on
+// the empty board only fewer columns to win change the value.
+TEST(StrongComputerPlans, AChangedBoardIsPlannedAfresh) {
+  const Position kStart = {{{0, 4, 4}}, {{2, 2}, {7, 12}, {12, 2}}, {0, 0, 0, 0}};
+  const Position kEmpty = {{}, {{6, 10}, {7, 12}, {8, 10}}, {0, 0, 0, 0}};
+  const struct {
+    const char* name;
+    const Position& position;
+    std::function<void()> change;
+  } kChanges[] = {
+      {"a committed cell", kStart, [] { g_nProgress[0][4] = 2; }},
+      {"a claim by another seat", kStart, [] { g_nProgress[1][4] = g_nColumnHeight[4]; }},
+      {"four columns to win", kStart, [] { g_nColumnsToWin = 4; }},
+      {"two columns to win, empty board", kEmpty, [] { g_nColumnsToWin = 2; }},
+  };
+  for (const auto& c : kChanges) {
+    SetUpPosition(c.position, kComputerSeat);
+    const PegState pegs = PegStateOf(g_WhitePegs);
+    const double before = PlannerForSeatToMove().RollValue(pegs);
+    c.change();
+    const double after = PlannerForSeatToMove().RollValue(pegs);
+    CTurnPlanner fresh;
+    fresh.Prepare(PlannerBoardOfSeatToMove());
+    EXPECT_NE(after, before) << c.name;
+    EXPECT_DOUBLE_EQ(after, fresh.RollValue(pegs)) << c.name;
+  }
+  ResetGameState();
+}
+
 // The hint marks the pair as the person's selection and changes nothing else.
 TEST(HintTest, MarksThePairThenSaysRollOrStop) {
   SetUpPosition({{{0, 7, 11}, {0, 2, 3}, {0, 12, 3}}, {}, {3, 4, 2, 5}}, kHumanSeat);
@@ -160,6 +192,16 @@ TEST(HintTest, MarksThePairThenSaysRollOrStop) {
   // No advice for a computer's throw.
   g_nPlayerType[0] = kComputerSeat;
   EXPECT_EQ(HintForSeatToMove().kind, Hint::Kind::kNone);
+}
+
+// After a pair, the pair left is no hint when standing is worth more: a third
+// peg in column 4 would leave no slot free for 2 and 3 to roll on with.
+TEST(HintTest, APairWorthLessThanStandingIsNoHint) {
+  SetUpPosition({{}, {{2, 1}, {3, 1}}, {0, 0, 1, 3}}, kHumanSeat);
+  g_bPairPlayed = 1;
+  ASSERT_EQ(WaysToPlay().size(), 1U);
+  EXPECT_EQ(HintForSeatToMove().kind, Hint::Kind::kRoll);
+  ResetGameState();
 }
 
 }  // namespace

@@ -1,15 +1,20 @@
+#include "app/computer_watch.h"
+
 #include <QAction>
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
 #include "ai/computer_pace.h"
+#include "app/status_line.h"
 #include "game/dice.h"
 #include "game/game_state.h"
 #include "platform/random_source.h"
 #include "res/resource.h"
 #include "shell_test_support.h"
 #include "support/board_mouse.h"
+#include "support/board_stand_in.h"
+#include "support/dice_control.h"
 #include "support/game_invariants.h"
 #include "support/game_snapshot.h"
 
@@ -27,6 +32,8 @@ class ComputerWatchTest : public BoardWidgetTest {
   }
   void TearDown() override {
     g_speed = GameSpeed::kNormal;
+    // The status line outlives the window: a computer's bust is no message for the next test.
+    DismissStatusMessage();
     BoardWidgetTest::TearDown();
   }
 
@@ -148,6 +155,45 @@ TEST_F(ComputerWatchTest, ExitWhileTheComputerPlaysClosesTheWindow) {
   });
   EXPECT_TRUE(Frame()->IsClosed());
   EXPECT_EQ(GameStateFault(), "");
+}
+
+// A yield asked at any step the computer holds ends with its turn: once the
+// turn is played out, the frame pause is back and a step is held for as long
+// as the chosen speed says.
+TEST_F(ComputerWatchTest, AYieldAtAnyStepLeavesThePaceAsChosen) {
+  using std::chrono::milliseconds;
+  g_speed = GameSpeed::kSlow;
+  const PaceStep kSteps[] = {PaceStep::kSettledThrow, PaceStep::kChosenDice, PaceStep::kPlayedPair,
+                             PaceStep::kButtonPressed, PaceStep::kUnplayableThrow};
+  for (const PaceStep step : kSteps) {
+    BoardStandIn board;
+    std::vector<milliseconds> holds;
+    bool yielded = false;
+    board.OnHold([&](milliseconds length) {
+      holds.push_back(length);
+      // The chosen dice and the played pair hold alike; the selection tells them apart.
+      const bool chosen = g_Dice[0].m_bSelected + g_Dice[1].m_bSelected + g_Dice[2].m_bSelected +
+                              g_Dice[3].m_bSelected >
+                          0;
+      if (!yielded && length == StepHold(g_speed, step) &&
+          (length != StepHold(g_speed, PaceStep::kChosenDice) ||
+           chosen == (step == PaceStep::kChosenDice))) {
+        yielded = true;
+        AskComputerToYield();
+      }
+    });
+    // Column 2 topped by the first two throws, the third busts.
+    SetNextThrows({{1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1, 1, 1}});
+    ComputerOpens(1, [] {});
+    ResumeYieldedComputer();
+    ASSERT_TRUE(yielded) << static_cast<int>(step);
+    EXPECT_EQ(g_nCurrentPlayer, 1) << static_cast<int>(step);
+    EXPECT_EQ(FramePauseLength(), milliseconds{1}) << static_cast<int>(step);
+    holds.clear();
+    HoldStep(PaceStep::kSettledThrow);
+    EXPECT_EQ(holds, std::vector<milliseconds>{StepHold(g_speed, PaceStep::kSettledThrow)})
+        << static_cast<int>(step);
+  }
 }
 
 }  // namespace

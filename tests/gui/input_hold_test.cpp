@@ -1,3 +1,6 @@
+#include "platform/ui/input_hold.h"
+
+#include <QCloseEvent>
 #include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
@@ -97,6 +100,92 @@ TEST_F(InputHoldTest, ACloseDuringAThrowEndsItWithoutFrames) {
   EXPECT_TRUE(Frame()->IsClosed());
   EXPECT_EQ(FramePauseLength(), std::chrono::milliseconds{0});
   EXPECT_EQ(g_Dice[0].m_bSelected, 0) << "input held for a closed window was handled";
+}
+
+// Logs the presses and closes that reach a widget.
+class EventLog : public QObject {
+ public:
+  EventLog(QWidget* widget, std::vector<std::string>& log) : m_log(log) {
+    widget->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Close) {
+      m_log.emplace_back("event");
+    }
+    return false;
+  }
+
+ private:
+  std::vector<std::string>& m_log;
+};
+
+// What the Wayland plugin hands to the windows (not their widgets) while a
+// handler runs, flushed outside or inside a pause: a click on the program's
+// own title bar, and input for another window (a dialog, the help window),
+// which may go away before the handler returns.
+TEST(InputHoldPathsTest, WindowEventsGoAtOnceAfterTheHandlerOrNowhere) {
+  using Log = std::vector<std::string>;
+  const Log atOnce{"event", "end"};
+  const Log after{"end", "event"};
+  const Log never{"end"};
+  const struct {
+    const char* name;
+    bool titleBar;
+    bool close;
+    bool pausing;
+    bool goes;
+    const Log& log;
+  } kCases[] = {
+      {"a click on the title bar", true, false, true, false, atOnce},
+      {"a click on another window in its own loop", false, false, false, false, atOnce},
+      {"a click on another window in a pause", false, false, true, false, after},
+      {"a close request for another window in a pause", false, true, true, false, after},
+      {"a click on a window that went away", false, false, true, true, never},
+  };
+  for (const auto& c : kCases) {
+    QWidget main;
+    main.resize(200, 200);
+    auto* titleBar = new QWidget(&main);
+    titleBar->setGeometry(0, 0, 200, 20);
+    auto* other = new QWidget;
+    main.show();
+    other->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(other));
+    InputHold hold(&main);
+    hold.SetWindowControls(titleBar);
+    Log log;
+    QWidget* target = c.titleBar ? titleBar : other;
+    const EventLog events(target, log);
+    bool sent = false;
+    const auto send = [&] {
+      QWindow* window = target->window()->windowHandle();
+      if (c.close) {
+        QCloseEvent close;
+        QCoreApplication::sendEvent(window, &close);
+      } else {
+        QTest::mouseClick(window, Qt::LeftButton, {}, QPoint(5, 5));
+      }
+      sent = true;
+    };
+    {
+      const InputHold::Busy busy(hold);
+      if (c.pausing) {
+        QTimer::singleShot(0, send);
+        PauseAnswering(std::chrono::seconds{1}, [&] { return sent; });
+      } else {
+        send();
+        QCoreApplication::processEvents();
+      }
+      if (c.goes) {
+        delete std::exchange(other, nullptr);
+      }
+      log.emplace_back("end");
+    }
+    EXPECT_EQ(log, c.log) << c.name;
+    delete other;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/ui/input_hold.h"
 
 #include <QCloseEvent>
+#include <QMenu>
 #include <QPaintEvent>
 #include <QTest>
 #include <QTimer>
@@ -111,8 +112,10 @@ class EventLog : public QObject {
 
  protected:
   bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::Close) {
-      m_log.emplace_back("event");
+    if (event->type() == QEvent::MouseButtonPress) {
+      m_log.emplace_back("press");
+    } else if (event->type() == QEvent::Close) {
+      m_log.emplace_back("close");
     }
     return false;
   }
@@ -123,26 +126,30 @@ class EventLog : public QObject {
 
 // What the Wayland plugin hands to the windows (not their widgets) while a
 // handler runs, flushed outside or inside a pause: a click on the program's
-// own title bar, and input for another window (a dialog, the help window),
-// which may go away before the handler returns.
+// own title bar, on an open menu, and input for another window (a dialog, the
+// help window), which may go away before the handler returns.
 TEST(InputHoldPathsTest, WindowEventsGoAtOnceAfterTheHandlerOrNowhere) {
   using Log = std::vector<std::string>;
-  const Log atOnce{"event", "end"};
-  const Log after{"end", "event"};
-  const Log never{"end"};
+  enum Target { kTitleBar, kMenu, kOther };
   const struct {
     const char* name;
-    bool titleBar;
+    Target target;
     bool close;
     bool pausing;
     bool goes;
-    const Log& log;
+    Log log;
   } kCases[] = {
-      {"a click on the title bar", true, false, true, false, atOnce},
-      {"a click on another window in its own loop", false, false, false, false, atOnce},
-      {"a click on another window in a pause", false, false, true, false, after},
-      {"a close request for another window in a pause", false, true, true, false, after},
-      {"a click on a window that went away", false, false, true, true, never},
+      {"a click on the title bar", kTitleBar, false, true, false, {"press", "end"}},
+      {"a click on another window in its own loop", kOther, false, false, false, {"press", "end"}},
+      {"a click on an open menu in a pause", kMenu, false, true, false, {"end", "press", "close"}},
+      {"a click on another window in a pause", kOther, false, true, false, {"end", "press"}},
+      {"a close request for another window in a pause",
+       kOther,
+       true,
+       true,
+       false,
+       {"end", "close"}},
+      {"a click on a window that went away", kOther, false, true, true, {"end"}},
   };
   for (const auto& c : kCases) {
     QWidget main;
@@ -156,7 +163,13 @@ TEST(InputHoldPathsTest, WindowEventsGoAtOnceAfterTheHandlerOrNowhere) {
     InputHold hold(&main);
     hold.SetWindowControls(titleBar);
     Log log;
-    QWidget* target = c.titleBar ? titleBar : other;
+    QMenu menu;
+    if (c.target == kMenu) {
+      menu.addAction(QStringLiteral("Item"));
+      menu.popup(QPoint(300, 300));
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(&menu));
+    }
+    QWidget* target = c.target == kTitleBar ? titleBar : c.target == kMenu ? &menu : other;
     const EventLog events(target, log);
     bool sent = false;
     const auto send = [&] {

@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include "ai/computer_pace.h"
 #include "app/board_keys.h"
 #include "app/computer_watch.h"
 #include "app/hint_words.h"

@@ -9,7 +9,7 @@
 # A close request ends the program, which is started again on the next game
 # seed. After the storm a computer turn must still hold its steps, and a close
 # during it end the program well. The seed is printed: given again, the same
-# storm is sent.
+# input is sent in the same order (the program's timing may still differ).
 #
 #   run_storm.sh x11|wayland PROGRAM BITMAP_FOLDER SECONDS [SEED]
 set -u

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "ai/computer_pace.h"
+#include "app/pace_report.h"
 #include "game/board_display.h"
 #include "game/computer_hand_over.h"
 #include "game/game_state.h"
@@ -52,6 +53,7 @@ class AnnouncedBoard : public CBoardDisplay {
   void Hold(std::chrono::milliseconds length, const std::function<bool()>& done) override {
     if (CFrameWnd* frame = MainFrameWnd(); frame != nullptr && frame->IsWatching()) {
       frame->AnnounceChanges();
+      ReportHeldStep(length);
     }
     m_pBoard->Hold(length, done);
   }
